@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "pinyin/conversion.h"
+#include "text/hanzi.h"
+
+namespace {
+
+struct Row {
+    const char* input;
+    PinyinMode mode;
+    const char* plain;
+    const char* mixed;
+};
+
+const Row kRows[] = {
+    {"中文", PinyinMode::WithTones, "zhōng wén ", "中（zhōng）文（wén）"},
+    {"中文", PinyinMode::WithoutTones, "zhong wen", "中（zhong）文（wen）"},
+    {"中文", PinyinMode::InitialsOnly, "zh w", "中（zh）文（w）"},
+    {"中丆文", PinyinMode::WithTones, "zhōng 丆wén ", "中（zhōng）丆文（wén）"},
+    {"中丶文", PinyinMode::WithoutTones, "zhong 丶 wen", "中（zhong）丶文（wen）"},
+    {"丂中", PinyinMode::InitialsOnly, "丂 zh", "丂中（zh）"},
+    {"安", PinyinMode::InitialsOnly, "an", "安（an）"},
+    {"行绿", PinyinMode::WithTones, "háng lǜ ", "行（háng）绿（lǜ）"},
+    {"行绿", PinyinMode::WithoutTones, "xing lu", "行（xing）绿（lu）"},
+    {"a,b 中 文!", PinyinMode::WithoutTones, "zhong wen", "中（zhong）文（wen）"},
+};
+
+TEST(ConvertText, GivesTheLayoutsOfEveryMode) {
+    for (const Row& row : kRows) {
+        EXPECT_EQ(ConvertText(row.input, row.mode, false).text, row.plain) << row.input;
+        EXPECT_EQ(ConvertText(row.input, row.mode, true).text, row.mixed) << row.input;
+    }
+}
+
+TEST(ConvertText, CountsEveryOccurrenceAndLeavesTheListShared) {
+    const Conversion c = ConvertText("中中中", PinyinMode::WithTones, false);
+    EXPECT_EQ(c.count, 3u);
+    EXPECT_EQ(SharedHanziList().Joined(), "中中中");
+    for (PinyinMode mode : {PinyinMode::WithTones, PinyinMode::WithoutTones, PinyinMode::InitialsOnly}) {
+        for (bool mixed : {false, true}) {
+            for (const char* none : {"abc", ""}) {
+                const Conversion empty = ConvertText(none, mode, mixed);
+                EXPECT_EQ(empty.text, "");
+                EXPECT_EQ(empty.count, 0u);
+            }
+        }
+    }
+}
+
+TEST(LineBreakGroups, BreaksOnceAndLeavesPlainTextAlone) {
+    const std::string once = LineBreakGroups("中（zhōng）文（wén）");
+    EXPECT_EQ(once, "中（zhōng）\r\n文（wén）\r\n");
+    EXPECT_EQ(LineBreakGroups(once), once);
+    const std::string partly = "中（zhōng）\r\n文（wén）字（zì）";
+    EXPECT_EQ(LineBreakGroups(partly), partly);
+    EXPECT_EQ(LineBreakGroups("zhōng wén "), "zhōng wén ");
+}
+
+}  // namespace
