@@ -13,7 +13,7 @@ bootstrap:
 	scripts/bootstrap
 
 native:
-	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=Debug -DZYF_SANITIZE=ON >/dev/null
+	cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZYF_SANITIZE=ON >/dev/null
 	cmake --build $(NATIVE) -j$(JOBS)
 
 windows:

@@ -11,7 +11,9 @@ unsigned char FoldCase(unsigned char b) {
 
 bool MatchesAt(std::string_view text, std::size_t at, std::string_view needle, bool ignoreCase) {
     if (needle.size() > text.size() - at) return false;
-    if (!ignoreCase) return std::memcmp(text.data() + at, needle.data(), needle.size()) == 0;
+    if (!ignoreCase) {
+        return text[at] == needle[0] && std::memcmp(text.data() + at, needle.data(), needle.size()) == 0;
+    }
     for (std::size_t k = 0; k < needle.size(); ++k) {
         if (FoldCase(static_cast<unsigned char>(text[at + k])) !=
             FoldCase(static_cast<unsigned char>(needle[k])))

@@ -202,13 +202,10 @@ MAX_READINGS = 3
 
 INITIALS = ["zh", "ch", "sh", "b", "p", "m", "f", "d", "t", "n", "l", "g",
             "k", "h", "j", "q", "x", "r", "z", "c", "s", "y", "w"]
-# Syllabic nasals are written whole, never as initial + final.
-WHOLE_SYLLABLES = {"m", "n", "ng"}
-
-
 def split_reading(r):
-    if r in WHOLE_SYLLABLES:
-        return r
+    # The longest initial shorter than the reading: a bare "m" or "n" stays whole, while
+    # "ng" and "hng" split like any other syllable (n-g, h-ng), so that the initial of every
+    # reading follows the one rule.
     best = ""
     for ini in INITIALS:
         if r.startswith(ini) and len(ini) < len(r) and len(ini) > len(best):
