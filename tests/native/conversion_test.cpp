@@ -58,4 +58,32 @@ TEST(LineBreakGroups, BreaksOnceAndLeavesPlainTextAlone) {
     EXPECT_EQ(LineBreakGroups("zhōng wén "), "zhōng wén ");
 }
 
+TEST(ConvertHanziText, FastPathAgreesWithTheStepByStepConversion) {
+    // A trailing ASCII byte is dropped by the conversion, but it sends the text down the
+    // general step-by-step path, so both paths meet on the same hanzi.
+    const char* const pool[] = {"中", "文", "丆", "丶", "丂", "行", "绿", "君", "俊", "嗯", "啊", "\xFD\x9C", "\xD7\xFA", "\xAA\x40"};
+    unsigned state = 7;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (int k = 0; k < round % 9; ++k) {
+            state = state * 1103515245u + 12345u;
+            text += pool[(state >> 16) % (sizeof pool / sizeof pool[0])];
+        }
+        for (PinyinMode mode : {PinyinMode::WithTones, PinyinMode::WithoutTones, PinyinMode::InitialsOnly}) {
+            for (bool mixed : {false, true}) {
+                ASSERT_EQ(ConvertHanziText(text, mode, mixed), ConvertHanziText(text + "a", mode, mixed))
+                    << "round " << round;
+            }
+        }
+    }
+}
+
+TEST(ConvertHanziText, StepsOverAnythingThatIsNotAHanzi) {
+    // Only extracted text reaches the conversion from the program, but any text is handled:
+    // single bytes are dropped, a two-byte character without reading stands for itself.
+    EXPECT_EQ(ConvertHanziText("a中\r\n文", PinyinMode::WithoutTones, false), "zhong wen");
+    EXPECT_EQ(ConvertHanziText("中（", PinyinMode::WithTones, false), "zhōng （");
+    EXPECT_EQ(ConvertHanziText("中\xB0", PinyinMode::InitialsOnly, true), "中（zh）\xB0");
+}
+
 }  // namespace
