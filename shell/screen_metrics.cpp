@@ -1,0 +1,8 @@
+#include "shell/screen_metrics.h"
+
+int BottomTaskbarHeight(int screenHeight, int workAreaBottom) {
+    const long long height = static_cast<long long>(screenHeight) - workAreaBottom;
+    // No strip at the bottom: the taskbar stands at the top or a side, or hides itself.
+    if (height == 0) return 40;
+    return static_cast<int>(height);
+}

@@ -1,0 +1,14 @@
+#include "win32/screen_win32.h"
+
+#include "win32/windows_h.h"
+
+ScreenMetrics ReadScreenMetrics() {
+    ScreenMetrics m;
+    m.width = GetSystemMetrics(SM_CXSCREEN);
+    m.height = GetSystemMetrics(SM_CYSCREEN);
+    // The rectangle starts zeroed, so a failed query leaves a bottom of 0.
+    RECT workArea{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    m.workAreaBottom = workArea.bottom;
+    return m;
+}
