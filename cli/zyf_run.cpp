@@ -1,11 +1,11 @@
 #include "cli/zyf_run.h"
 
+#include <algorithm>
 #include <new>
 
 #include "cli/gbk_codec.h"
+#include "cli/piecewise_conversion.h"
 #include "cli/zyf_options.h"
-#include "pinyin/conversion.h"
-#include "text/hanzi.h"
 
 #ifndef ZYF_VERSION
 #error "ZYF_VERSION is set by the build"
@@ -13,47 +13,160 @@
 
 namespace {
 
-// The UTF-8 form of a result goes out in pieces, so it never exists whole beside the result.
-constexpr std::size_t kOutputPiece = std::size_t{1} << 20;
+struct Input {
+    std::string name;
+    std::unique_ptr<ZyfSource> source;
+};
 
-bool ReadInput(const ZyfOptions& o, ZyfIo& io, std::string& text) {
-    std::string reason;
-    if (o.files.empty()) {
-        if (io.AppendStandardInput(text, reason)) return true;
-        io.WriteError("zyf: cannot read standard input: " + reason + "\n");
-        return false;
-    }
-    for (const std::string& file : o.files) {
-        const bool ok = file == "-" ? io.AppendStandardInput(text, reason)
-                                    : io.AppendFile(file, text, reason);
-        if (!ok) {
-            io.WriteError("zyf: cannot read " + (file == "-" ? std::string("standard input") : file) +
-                          ": " + reason + "\n");
+// Every input is opened before anything is read or written, so a missing file leaves standard
+// output empty.
+bool OpenInputs(const ZyfOptions& o, ZyfIo& io, std::vector<Input>& inputs) {
+    std::vector<std::string> names = o.files;
+    if (names.empty()) names.push_back("-");
+    for (const std::string& name : names) {
+        std::string reason;
+        if (name == "-") {
+            inputs.push_back({"standard input", io.StandardInput()});
+            continue;
+        }
+        auto source = io.OpenFile(name, reason);
+        if (!source) {
+            io.WriteError("zyf: cannot read " + name + ": " + reason + "\n");
             return false;
         }
+        inputs.push_back({name, std::move(source)});
     }
     return true;
 }
 
-bool WriteResult(std::string_view gbk, TextEncoding encoding, ZyfIo& io, std::string& reason) {
-    if (encoding == TextEncoding::Gbk) return io.WriteOutput(gbk, reason);
-    std::string piece;
-    while (!gbk.empty()) {
-        piece.clear();
-        const std::size_t used = AppendGbkAsUtf8(gbk.substr(0, kOutputPiece), piece, gbk.size() > kOutputPiece);
-        gbk.remove_prefix(used);
-        if (!piece.empty() && !io.WriteOutput(piece, reason)) return false;
+// The inputs as one text, piece by piece.
+class JoinedInput {
+public:
+    JoinedInput(std::vector<Input>& inputs, ZyfIo& io) : inputs_(inputs), io_(io) {}
+
+    // Appends up to max bytes; false after a read error (reported). At the end nothing is
+    // appended and End() is true.
+    bool Read(std::string& text, std::size_t max) {
+        while (next_ < inputs_.size()) {
+            const std::size_t before = text.size();
+            std::string reason;
+            if (!inputs_[next_].source->Read(text, max, reason)) {
+                io_.WriteError("zyf: cannot read " + inputs_[next_].name + ": " + reason + "\n");
+                return false;
+            }
+            if (text.size() > before) return true;
+            ++next_;
+        }
+        return true;
+    }
+    bool End() const { return next_ == inputs_.size(); }
+
+    // What is still to come, when the sources know it.
+    std::size_t SizeHint() const {
+        std::size_t total = 0;
+        for (std::size_t i = next_; i < inputs_.size(); ++i) total += inputs_[i].source->SizeHint();
+        return total;
+    }
+
+private:
+    std::vector<Input>& inputs_;
+    ZyfIo& io_;
+    std::size_t next_ = 0;
+};
+
+// Writes result pieces in the output encoding, and the closing status.
+class Output {
+public:
+    Output(TextEncoding encoding, ZyfIo& io) : encoding_(encoding), io_(io) {}
+
+    bool WriteResult(std::string_view gbk) {
+        if (gbk.empty() || encoding_ == TextEncoding::Gbk) return WriteAscii(gbk);
+        utf8_.clear();
+        AppendGbkAsUtf8(gbk, utf8_);
+        return io_.WriteOutput(utf8_, reason_);
+    }
+    // Text that reads the same in both encodings.
+    bool WriteAscii(std::string_view text) { return text.empty() || io_.WriteOutput(text, reason_); }
+
+    // The exit status once everything is written, or a write failed.
+    int Finish(bool written) {
+        if (written && io_.FinishOutput(reason_)) return 0;
+        io_.WriteError("zyf: cannot write output: " + reason_ + "\n");
+        return 1;
+    }
+
+private:
+    TextEncoding encoding_;
+    ZyfIo& io_;
+    std::string reason_;
+    std::string utf8_;
+};
+
+// Converts text in pieces of about pieceSize, each cut where the conversion allows, and writes
+// each result as it comes (with output null, only counts). False when a write fails.
+bool ConvertPieces(std::string_view text, std::size_t pieceSize, PiecewiseConverter& converter,
+                   Output* output) {
+    GbkText result;
+    while (!text.empty()) {
+        std::size_t take = text.size();
+        for (std::size_t window = pieceSize; window < text.size(); window *= 2) {
+            const std::size_t cut = ConvertiblePrefix(text.substr(0, window));
+            if (cut > 0) {
+                take = cut;
+                break;
+            }
+        }
+        result.clear();
+        converter.Convert(text.substr(0, take), output ? &result : nullptr);
+        text.remove_prefix(take);
+        if (output && !output->WriteResult(result)) return false;
     }
     return true;
 }
 
-int Finish(bool written, ZyfIo& io, std::string& reason) {
-    if (written && io.FinishOutput(reason)) return 0;
-    io.WriteError("zyf: cannot write output: " + reason + "\n");
-    return 1;
+// UTF-8 input is read whole and checked before anything is written, so ill-formed input
+// leaves standard output empty. Offsets count from 0 over all inputs joined.
+bool ConvertUtf8(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter& converter,
+                 Output* output, ZyfIo& io, bool& written) {
+    std::string text;
+    text.reserve(input.SizeHint() + 1);
+    while (!input.End()) {
+        // Reads fill the free room; a short read means the end of a source, so the byte
+        // reserved beyond the known size is enough to find the end without growing.
+        if (text.capacity() == text.size()) {
+            text.reserve(text.size() + std::max({input.SizeHint() + 1, pieceSize, text.size() / 2}));
+        }
+        if (!input.Read(text, text.capacity() - text.size())) return false;
+    }
+    const std::size_t bad = Utf8ToGbkInPlace(text);
+    if (bad != kWellFormedUtf8) {
+        io.WriteError("zyf: invalid UTF-8 at byte " + std::to_string(bad) + "\n");
+        return false;
+    }
+    written = ConvertPieces(text, pieceSize, converter, output);
+    return true;
 }
 
-int Run(const std::vector<std::string>& args, ZyfIo& io) {
+// GBK input streams through: read, converted and written a piece at a time.
+bool ConvertGbk(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter& converter,
+                Output* output, bool& written) {
+    std::string pending;  // read, not yet converted; holds no byte that allows a cut
+    while (written && !input.End()) {
+        const std::size_t before = pending.size();
+        if (!input.Read(pending, pieceSize)) return false;
+        pending.erase(std::remove(pending.begin() + static_cast<std::ptrdiff_t>(before), pending.end(), '\0'),
+                      pending.end());
+        std::size_t cut = ConvertiblePrefix(std::string_view(pending).substr(before));
+        if (cut == 0) continue;
+        cut += before;
+        written = ConvertPieces(std::string_view(pending).substr(0, cut), pieceSize, converter, output);
+        pending.erase(0, cut);
+    }
+    if (written) written = ConvertPieces(pending, pieceSize, converter, output);
+    return true;
+}
+
+int Run(const std::vector<std::string>& args, ZyfIo& io, std::size_t pieceSize) {
     const ParsedOptions parsed = ParseZyfOptions(args);
     if (!parsed.error.empty()) {
         io.WriteError("zyf: " + parsed.error + "\n");
@@ -61,40 +174,29 @@ int Run(const std::vector<std::string>& args, ZyfIo& io) {
         return 2;
     }
     const ZyfOptions& o = parsed.options;
-    std::string reason;
-    if (o.help) return Finish(io.WriteOutput(ZyfUsage(), reason), io, reason);
-    if (o.version) return Finish(io.WriteOutput("zyf " ZYF_VERSION "\n", reason), io, reason);
+    Output output(o.encoding, io);
+    if (o.help) return output.Finish(output.WriteAscii(ZyfUsage()));
+    if (o.version) return output.Finish(output.WriteAscii("zyf " ZYF_VERSION "\n"));
 
-    // All input is read and checked before anything is written, so a failure leaves
-    // standard output empty.
-    std::string text;
-    if (!ReadInput(o, io, text)) return 1;
-    if (o.encoding == TextEncoding::Utf8) {
-        // Offsets count from 0 over all files joined, as they are converted as one text.
-        const std::size_t bad = Utf8ToGbkInPlace(text);
-        if (bad != kWellFormedUtf8) {
-            io.WriteError("zyf: invalid UTF-8 at byte " + std::to_string(bad) + "\n");
-            return 1;
-        }
-    } else {
-        RemoveZeroBytes(text);
-    }
-
-    // ConvertText in its two steps, so that the input is released before the result is built.
-    const std::size_t count = RefreshHanziList(text);
-    std::string().swap(text);
-    if (o.countOnly) return Finish(io.WriteOutput(std::to_string(count) + "\n", reason), io, reason);
-    GbkText result = ConvertHanziText(SharedHanziList().Joined(), o.mode, o.mixed);
-    RefreshHanziList({});
-    if (o.perLine) result = LineBreakGroups(result);
-    return Finish(WriteResult(result, o.encoding, io, reason), io, reason);
+    std::vector<Input> inputs;
+    if (!OpenInputs(o, io, inputs)) return 1;
+    JoinedInput input(inputs, io);
+    PiecewiseConverter converter(o.mode, o.mixed, o.perLine);
+    // --count converts nothing and writes only the number at the end.
+    Output* sink = o.countOnly ? nullptr : &output;
+    bool written = true;
+    const bool read = o.encoding == TextEncoding::Utf8 ? ConvertUtf8(input, pieceSize, converter, sink, io, written)
+                                                       : ConvertGbk(input, pieceSize, converter, sink, written);
+    if (!read) return 1;
+    if (o.countOnly) written = output.WriteAscii(std::to_string(converter.Count()) + "\n");
+    return output.Finish(written);
 }
 
 }  // namespace
 
-int RunZyf(const std::vector<std::string>& args, ZyfIo& io) {
+int RunZyf(const std::vector<std::string>& args, ZyfIo& io, std::size_t pieceSize) {
     try {
-        return Run(args, io);
+        return Run(args, io, pieceSize < 1 ? 1 : pieceSize);
     } catch (const std::bad_alloc&) {
         io.WriteError("zyf: out of memory\n");
         return 1;

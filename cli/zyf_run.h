@@ -1,23 +1,39 @@
 // zyf from command line to exit status, over an exchangeable set of streams.
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+// One input: a file or standard input, read front to back.
+class ZyfSource {
+public:
+    virtual ~ZyfSource() = default;
+    // Appends at most max bytes to text, none at the end; false on a read error, with reason.
+    virtual bool Read(std::string& text, std::size_t max, std::string& reason) = 0;
+    // Bytes still to come when known (a regular file), else 0.
+    virtual std::size_t SizeHint() const { return 0; }
+};
+
 // Where zyf reads and writes: files and the standard streams in the program, memory in tests.
-// Reads append to text; failures give a reason for the message (such as strerror's).
+// Failures give a reason for the message (such as strerror's).
 class ZyfIo {
 public:
     virtual ~ZyfIo() = default;
-    virtual bool AppendFile(const std::string& path, std::string& text, std::string& reason) = 0;
-    virtual bool AppendStandardInput(std::string& text, std::string& reason) = 0;
+    // nullptr when the file cannot be opened.
+    virtual std::unique_ptr<ZyfSource> OpenFile(const std::string& path, std::string& reason) = 0;
+    virtual std::unique_ptr<ZyfSource> StandardInput() = 0;
     virtual bool WriteOutput(std::string_view bytes, std::string& reason) = 0;
     // After the last write: whatever is still buffered goes out.
     virtual bool FinishOutput(std::string& reason) = 0;
     virtual void WriteError(std::string_view text) = 0;
 };
 
+// The text is read, converted and written a piece of about this many bytes at a time.
+inline constexpr std::size_t kZyfPieceSize = std::size_t{1} << 20;
+
 // Runs zyf with args (without the program name). Exit status: 0 done, 1 a file, the input or
 // the output failed, 2 a bad command line.
-int RunZyf(const std::vector<std::string>& args, ZyfIo& io);
+int RunZyf(const std::vector<std::string>& args, ZyfIo& io, std::size_t pieceSize = kZyfPieceSize);

@@ -4,65 +4,60 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <system_error>
 
 namespace {
 
-// Reads go straight into the free room of the text; it grows by half when less than a
-// small piece is left.
-constexpr std::size_t kReadPiece = std::size_t{1} << 20;
-constexpr std::size_t kSmallestRoom = std::size_t{1} << 16;
+std::string ErrnoText(int error) { return error != 0 ? std::strerror(error) : "input/output error"; }
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
+// Reads a stream straight into the tail of the caller's text. Owns the stream when asked to.
+class StreamSource : public ZyfSource {
+public:
+    StreamSource(std::FILE* f, bool owned, std::size_t size) : f_(f), owned_(owned), left_(size) {}
+    ~StreamSource() override {
+        if (owned_) std::fclose(f_);
+    }
+    StreamSource(const StreamSource&) = delete;
+    StreamSource& operator=(const StreamSource&) = delete;
 
-std::string ErrnoText(int error) {
-    return error != 0 ? std::strerror(error) : "input/output error";
-}
-
-// Reads f to its end into the tail of text.
-bool AppendStream(std::FILE* f, std::string& text, std::string& reason) {
-    for (;;) {
+    bool Read(std::string& text, std::size_t max, std::string& reason) override {
         const std::size_t old = text.size();
-        if (text.capacity() - old < kSmallestRoom) text.reserve(old + std::max(old / 2, kReadPiece));
-        const std::size_t room = text.capacity() - old;
-        text.resize(old + room);
+        text.resize(old + max);
         errno = 0;
-        const std::size_t got = std::fread(text.data() + old, 1, room, f);
+        const std::size_t got = std::fread(text.data() + old, 1, max, f_);
+        const int error = errno;
         text.resize(old + got);
-        if (got == room) continue;
-        if (std::ferror(f)) {
-            reason = ErrnoText(errno);
+        left_ -= std::min(left_, got);
+        if (got < max && std::ferror(f_)) {
+            reason = ErrnoText(error);
             return false;
         }
         return true;
     }
-}
+
+    std::size_t SizeHint() const override { return left_; }
+
+private:
+    std::FILE* f_;
+    bool owned_;
+    std::size_t left_;
+};
 
 }  // namespace
 
-bool StdioZyfIo::AppendFile(const std::string& path, std::string& text, std::string& reason) {
+std::unique_ptr<ZyfSource> StdioZyfIo::OpenFile(const std::string& path, std::string& reason) {
     errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> f(std::fopen(path.c_str(), "rb"));
+    std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {
         reason = ErrnoText(errno);
-        return false;
+        return nullptr;
     }
-    // The size known up front spares the growing copies of a large file.
     std::error_code ignored;
     const auto size = std::filesystem::file_size(path, ignored);
-    if (!ignored && size > 0) {
-        const std::size_t needed = text.size() + static_cast<std::size_t>(size) + 1;
-        if (needed > text.capacity()) text.reserve(std::max(needed, text.size() + text.size() / 2));
-    }
-    return AppendStream(f.get(), text, reason);
+    return std::make_unique<StreamSource>(f, true, ignored ? 0 : static_cast<std::size_t>(size));
 }
 
-bool StdioZyfIo::AppendStandardInput(std::string& text, std::string& reason) {
-    return AppendStream(in_, text, reason);
-}
+std::unique_ptr<ZyfSource> StdioZyfIo::StandardInput() { return std::make_unique<StreamSource>(in_, false, 0); }
 
 bool StdioZyfIo::WriteOutput(std::string_view bytes, std::string& reason) {
     errno = 0;

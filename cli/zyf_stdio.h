@@ -11,8 +11,8 @@ public:
     explicit StdioZyfIo(std::FILE* in = stdin, std::FILE* out = stdout, std::FILE* err = stderr)
         : in_(in), out_(out), err_(err) {}
 
-    bool AppendFile(const std::string& path, std::string& text, std::string& reason) override;
-    bool AppendStandardInput(std::string& text, std::string& reason) override;
+    std::unique_ptr<ZyfSource> OpenFile(const std::string& path, std::string& reason) override;
+    std::unique_ptr<ZyfSource> StandardInput() override;
     bool WriteOutput(std::string_view bytes, std::string& reason) override;
     bool FinishOutput(std::string& reason) override;
     void WriteError(std::string_view text) override;

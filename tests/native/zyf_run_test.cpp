@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <random>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,34 +19,62 @@ namespace {
 
 std::string U8(std::u8string_view s) { return std::string(s.begin(), s.end()); }
 
+// A source over bytes in memory, read in whatever amounts are asked for; it can fail
+// after a number of bytes.
+class MemorySource : public ZyfSource {
+public:
+    explicit MemorySource(std::string bytes, std::size_t failAt = std::string::npos)
+        : bytes_(std::move(bytes)), failAt_(failAt) {}
+    bool Read(std::string& text, std::size_t max, std::string& reason) override {
+        if (pos_ >= failAt_) {
+            reason = "Input/output error";
+            return false;
+        }
+        const std::size_t n = std::min({max, bytes_.size() - pos_, failAt_ - pos_});
+        text.append(bytes_, pos_, n);
+        pos_ += n;
+        return true;
+    }
+
+private:
+    std::string bytes_;
+    std::size_t failAt_;
+    std::size_t pos_ = 0;
+};
+
 // Files, standard input and output in memory.
 class MemoryIo : public ZyfIo {
 public:
     std::map<std::string, std::string> files;
+    std::map<std::string, std::size_t> failingFiles;  // name -> bytes read before the failure
     std::string input;
     std::string output;
     std::string errors;
     bool failWrites = false;
     bool failFinish = false;
+    int writes = 0;
 
-    bool AppendFile(const std::string& path, std::string& text, std::string& reason) override {
+    std::unique_ptr<ZyfSource> OpenFile(const std::string& path, std::string& reason) override {
         const auto it = files.find(path);
         if (it == files.end()) {
             reason = "No such file or directory";
-            return false;
+            return nullptr;
         }
-        text += it->second;
-        return true;
+        const auto failing = failingFiles.find(path);
+        return std::make_unique<MemorySource>(it->second, failing == failingFiles.end() ? std::string::npos
+                                                                                       : failing->second);
     }
-    bool AppendStandardInput(std::string& text, std::string&) override {
-        text += input;
-        return true;
+    std::unique_ptr<ZyfSource> StandardInput() override {
+        auto source = std::make_unique<MemorySource>(input);
+        input.clear();  // read once, as a real stream
+        return source;
     }
     bool WriteOutput(std::string_view bytes, std::string& reason) override {
         if (failWrites) {
             reason = "Broken pipe";
             return false;
         }
+        ++writes;
         output += bytes;
         return true;
     }
@@ -61,10 +92,11 @@ struct Outcome {
     std::string err;
 };
 
-Outcome RunWith(const std::vector<std::string>& args, const std::string& input) {
+Outcome RunWith(const std::vector<std::string>& args, const std::string& input,
+                std::size_t pieceSize = kZyfPieceSize) {
     MemoryIo io;
     io.input = input;
-    const int status = RunZyf(args, io);
+    const int status = RunZyf(args, io, pieceSize);
     return {status, io.output, io.errors};
 }
 
@@ -91,11 +123,15 @@ TEST(RunZyf, ConvertsStandardInputInEveryLayout) {
         {{"--encoding=gbk", "--count"}, std::string("\xD6\0\xD0", 3), "1\n"},
         {{"--encoding=gbk"}, std::string("\xD6\0\xD0", 3), "zhōng "},
     };
-    for (const Case& c : cases) {
-        const Outcome o = RunWith(c.args, c.input);
-        EXPECT_EQ(o.status, 0) << testing::PrintToString(c.args);
-        EXPECT_EQ(o.out, c.output) << testing::PrintToString(c.args);
-        EXPECT_EQ(o.err, "") << testing::PrintToString(c.args);
+    // Tiny pieces make every cut of the text a piece boundary.
+    for (std::size_t pieceSize : {kZyfPieceSize, std::size_t{1}, std::size_t{3}}) {
+        for (const Case& c : cases) {
+            const Outcome o = RunWith(c.args, c.input, pieceSize);
+            const std::string where = testing::PrintToString(c.args) + " pieces of " + std::to_string(pieceSize);
+            EXPECT_EQ(o.status, 0) << where;
+            EXPECT_EQ(o.out, c.output) << where;
+            EXPECT_EQ(o.err, "") << where;
+        }
     }
 }
 
@@ -164,16 +200,90 @@ TEST(RunZyf, FailsWhenTheOutputCannotBeWritten) {
     }
 }
 
-// The UTF-8 result goes out in pieces of a megabyte; a character that straddles a piece's
-// end must come out whole.
-TEST(RunZyf, WritesALongResultInPiecesWithoutSplittingCharacters) {
-    std::string gbkInput;
-    for (int i = 0; i < 120000; ++i) gbkInput += "中行绿文";
-    const std::string expected = GbkToUtf8(ConvertText(gbkInput, PinyinMode::WithTones, true).text);
-    ASSERT_GT(expected.size(), std::size_t{3} << 20);
-    const Outcome o = RunWith({"--mixed"}, GbkToUtf8(gbkInput));
-    EXPECT_EQ(o.status, 0);
-    EXPECT_TRUE(o.out == expected) << "the output differs from the whole-text conversion";
+// Random text of the kinds of bytes that matter to extraction: hanzi with and without
+// readings, ASCII with spaces and line ends, full-width forms and blanks, 0x80 and 0xFF,
+// lone lead bytes and zero bytes.
+std::string RandomGbk(std::mt19937& rng, std::size_t parts) {
+    static const char* const kParts[] = {"中", "文", "行", "绿", "丆", "丶", "丂", "\xFE\x50", "a", " ", "\n", "\r\n",
+                                         "，", "Ａ", "　", "（", "）", "\x80", "\xFF", "\xD6", "\xA3",
+                                         "\xA1"};
+    std::string text;
+    for (std::size_t i = 0; i < parts; ++i) {
+        const std::size_t k = rng() % (std::size(kParts) + 1);
+        text += k == std::size(kParts) ? std::string(1, '\0') : std::string(kParts[k]);
+    }
+    return text;
+}
+
+// zyf streams its input, so what it writes must be, for any text and any piece size, the
+// bytes ConvertText gives for the whole text.
+TEST(RunZyf, StreamsTheBytesOfTheWholeTextConversion) {
+    std::mt19937 rng(20240611);
+    const std::pair<PinyinMode, const char*> modes[] = {
+        {PinyinMode::WithTones, "tones"}, {PinyinMode::WithoutTones, "toneless"}, {PinyinMode::InitialsOnly, "initials"}};
+    for (int round = 0; round < 40; ++round) {
+        const std::string gbk = RandomGbk(rng, 1 + rng() % 300);
+        std::string clean = gbk;
+        RemoveZeroBytes(clean);
+        const std::size_t pieceSize = 1 + rng() % 64;
+        for (const auto& [mode, name] : modes) {
+            for (bool mixed : {false, true}) {
+                for (bool perLine : {false, true}) {
+                    const Conversion whole = ConvertText(clean, mode, mixed);
+                    const std::string expected = perLine ? LineBreakGroups(whole.text) : whole.text;
+                    std::vector<std::string> args = {"--encoding=gbk", "-m", name};
+                    if (mixed) args.push_back("--mixed");
+                    if (perLine) args.push_back("--per-line");
+                    const Outcome o = RunWith(args, gbk, pieceSize);
+                    ASSERT_EQ(o.status, 0);
+                    ASSERT_TRUE(o.out == expected) << testing::PrintToString(gbk) << " " << name << mixed << perLine
+                                                   << " pieces of " << pieceSize;
+                    // The same text as UTF-8 (what GBK lacks gone) gives the same result in UTF-8.
+                    args[0] = "--encoding=utf-8";
+                    const Outcome u = RunWith(args, GbkToUtf8(clean), pieceSize);
+                    GbkText back;
+                    ASSERT_TRUE(Utf8ToGbk(GbkToUtf8(clean), back));
+                    ASSERT_EQ(u.out, GbkToUtf8(perLine ? LineBreakGroups(ConvertText(back, mode, mixed).text)
+                                                       : ConvertText(back, mode, mixed).text));
+                }
+            }
+        }
+        const Outcome count = RunWith({"--encoding=gbk", "--count"}, gbk, pieceSize);
+        EXPECT_EQ(count.out, std::to_string(ConvertText(clean, PinyinMode::WithTones, false).count) + "\n");
+    }
+}
+
+// At the real piece size: a long text with line ends goes out in several writes, and one
+// without any place to cut is converted whole.
+TEST(RunZyf, ConvertsLongTextsAtTheRealPieceSize) {
+    std::string lines, oneLine;
+    for (int i = 0; i < 400000; ++i) {
+        lines += i % 50 == 49 ? "\n" : "中行绿文";
+        oneLine += "中行绿文";
+    }
+    for (const char* encoding : {"--encoding=gbk", "--encoding=utf-8"}) {
+        for (const std::string* gbk : {&lines, &oneLine}) {
+            const bool utf8 = encoding[11] == 'u';
+            MemoryIo io;
+            io.input = utf8 ? GbkToUtf8(*gbk) : *gbk;
+            ASSERT_EQ(RunZyf({encoding, "--mixed"}, io), 0);
+            const GbkText expected = ConvertText(*gbk, PinyinMode::WithTones, true).text;
+            EXPECT_TRUE(io.output == (utf8 ? GbkToUtf8(expected) : expected)) << encoding;
+            if (gbk == &lines) {
+                EXPECT_GT(io.writes, 2) << encoding;
+            }
+        }
+    }
+}
+
+TEST(RunZyf, StopsAtAReadError) {
+    for (const char* encoding : {"--encoding=gbk", "--encoding=utf-8"}) {
+        MemoryIo io;
+        io.files["a"] = "abc\n";
+        io.failingFiles["a"] = 2;
+        EXPECT_EQ(RunZyf({encoding, "a"}, io, 1), 1);
+        EXPECT_EQ(io.errors, "zyf: cannot read a: Input/output error\n");
+    }
 }
 
 // The real streams: files read in binary, output to a file, and a stream that refuses writes.
@@ -183,9 +293,13 @@ TEST(StdioZyfIo, ReadsBinaryAndReportsWhatFails) {
     WriteFileBytes(dir.File("in.txt"), bytes);
     StdioZyfIo io;
     std::string text, reason;
-    ASSERT_TRUE(io.AppendFile(dir.File("in.txt"), text, reason));
+    auto source = io.OpenFile(dir.File("in.txt"), reason);
+    ASSERT_TRUE(source);
+    EXPECT_EQ(source->SizeHint(), bytes.size());
+    while (source->Read(text, 3, reason) && text.size() < bytes.size()) {
+    }
     EXPECT_EQ(text, bytes);
-    EXPECT_FALSE(io.AppendFile(dir.File("missing.txt"), text, reason));
+    EXPECT_FALSE(io.OpenFile(dir.File("missing.txt"), reason));
     EXPECT_FALSE(reason.empty());
 
     std::FILE* out = std::fopen(dir.File("out.txt").c_str(), "wb");
