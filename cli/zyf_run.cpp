@@ -124,10 +124,12 @@ bool ConvertPieces(std::string_view text, std::size_t pieceSize, PiecewiseConver
     return true;
 }
 
+enum class Ending { Done, ReadFailed, WriteFailed };
+
 // UTF-8 input is read whole and checked before anything is written, so ill-formed input
 // leaves standard output empty. Offsets count from 0 over all inputs joined.
-bool ConvertUtf8(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter& converter,
-                 Output* output, ZyfIo& io, bool& written) {
+Ending ConvertUtf8(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter& converter,
+                   Output* output, ZyfIo& io) {
     std::string text;
     text.reserve(input.SizeHint() + 1);
     while (!input.End()) {
@@ -136,34 +138,34 @@ bool ConvertUtf8(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter& 
         if (text.capacity() == text.size()) {
             text.reserve(text.size() + std::max({input.SizeHint() + 1, pieceSize, text.size() / 2}));
         }
-        if (!input.Read(text, text.capacity() - text.size())) return false;
+        if (!input.Read(text, text.capacity() - text.size())) return Ending::ReadFailed;
     }
     const std::size_t bad = Utf8ToGbkInPlace(text);
     if (bad != kWellFormedUtf8) {
         io.WriteError("zyf: invalid UTF-8 at byte " + std::to_string(bad) + "\n");
-        return false;
+        return Ending::ReadFailed;
     }
-    written = ConvertPieces(text, pieceSize, converter, output);
-    return true;
+    return ConvertPieces(text, pieceSize, converter, output) ? Ending::Done : Ending::WriteFailed;
 }
 
 // GBK input streams through: read, converted and written a piece at a time.
-bool ConvertGbk(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter& converter,
-                Output* output, bool& written) {
+// A read error after the first pieces leaves what was written so far on standard output.
+Ending ConvertGbk(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter& converter, Output* output) {
     std::string pending;  // read, not yet converted; holds no byte that allows a cut
-    while (written && !input.End()) {
+    while (!input.End()) {
         const std::size_t before = pending.size();
-        if (!input.Read(pending, pieceSize)) return false;
+        if (!input.Read(pending, pieceSize)) return Ending::ReadFailed;
         pending.erase(std::remove(pending.begin() + static_cast<std::ptrdiff_t>(before), pending.end(), '\0'),
                       pending.end());
         std::size_t cut = ConvertiblePrefix(std::string_view(pending).substr(before));
         if (cut == 0) continue;
         cut += before;
-        written = ConvertPieces(std::string_view(pending).substr(0, cut), pieceSize, converter, output);
+        if (!ConvertPieces(std::string_view(pending).substr(0, cut), pieceSize, converter, output)) {
+            return Ending::WriteFailed;
+        }
         pending.erase(0, cut);
     }
-    if (written) written = ConvertPieces(pending, pieceSize, converter, output);
-    return true;
+    return ConvertPieces(pending, pieceSize, converter, output) ? Ending::Done : Ending::WriteFailed;
 }
 
 int Run(const std::vector<std::string>& args, ZyfIo& io, std::size_t pieceSize) {
@@ -184,10 +186,10 @@ int Run(const std::vector<std::string>& args, ZyfIo& io, std::size_t pieceSize) 
     PiecewiseConverter converter(o.mode, o.mixed, o.perLine);
     // --count converts nothing and writes only the number at the end.
     Output* sink = o.countOnly ? nullptr : &output;
-    bool written = true;
-    const bool read = o.encoding == TextEncoding::Utf8 ? ConvertUtf8(input, pieceSize, converter, sink, io, written)
-                                                       : ConvertGbk(input, pieceSize, converter, sink, written);
-    if (!read) return 1;
+    const Ending ending = o.encoding == TextEncoding::Utf8 ? ConvertUtf8(input, pieceSize, converter, sink, io)
+                                                           : ConvertGbk(input, pieceSize, converter, sink);
+    if (ending == Ending::ReadFailed) return 1;
+    bool written = ending == Ending::Done;
     if (o.countOnly) written = output.WriteAscii(std::to_string(converter.Count()) + "\n");
     return output.Finish(written);
 }

@@ -46,13 +46,19 @@ private:
 }  // namespace
 
 std::unique_ptr<ZyfSource> StdioZyfIo::OpenFile(const std::string& path, std::string& reason) {
+    // A folder opens on some systems and fails only when read; it is refused up front so
+    // that nothing has been written when zyf stops.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        reason = ErrnoText(EISDIR);
+        return nullptr;
+    }
     errno = 0;
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) {
         reason = ErrnoText(errno);
         return nullptr;
     }
-    std::error_code ignored;
     const auto size = std::filesystem::file_size(path, ignored);
     return std::make_unique<StreamSource>(f, true, ignored ? 0 : static_cast<std::size_t>(size));
 }

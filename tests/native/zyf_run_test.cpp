@@ -301,6 +301,9 @@ TEST(StdioZyfIo, ReadsBinaryAndReportsWhatFails) {
     EXPECT_EQ(text, bytes);
     EXPECT_FALSE(io.OpenFile(dir.File("missing.txt"), reason));
     EXPECT_FALSE(reason.empty());
+    reason.clear();
+    EXPECT_FALSE(io.OpenFile(dir.Path(), reason));  // a folder is refused before any reading
+    EXPECT_FALSE(reason.empty());
 
     std::FILE* out = std::fopen(dir.File("out.txt").c_str(), "wb");
     std::FILE* err = std::fopen(dir.File("err.txt").c_str(), "wb");

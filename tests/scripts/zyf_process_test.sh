@@ -31,6 +31,8 @@ expect "count" 0 "2" "" -- run_in '中文' --count
 expect "gbk" 0 "中（zhōng）文（wén）" "" -- bash -c "printf '\\xd6\\xd0\\xce\\xc4' | '$zyf' --encoding gbk --mixed | iconv -f GBK -t UTF-8"
 expect "invalid utf-8" 1 "" "zyf: invalid UTF-8 at byte 3" -- bash -c "printf '\\xe4\\xb8\\xad\\xff' | '$zyf'"
 expect "missing file" 1 "" "zyf: cannot read $work/missing: No such file or directory" -- "$zyf" "$work/missing"
+printf '中文' >"$work/good"
+expect "a folder" 1 "" "zyf: cannot read $work: Is a directory" -- "$zyf" --encoding gbk "$work/good" "$work"
 expect "bad option" 2 "" "zyf: unknown option --bogus" -- "$zyf" --bogus
 grep -q '^usage: zyf' "$work/err" || fail "bad option: no usage on stderr"
 
