@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 
 extern const unsigned char kGbkTableFile[];
@@ -84,35 +83,7 @@ std::size_t DecodeSequence(const unsigned char* p, std::size_t avail, char32_t& 
     return 0;
 }
 
-// Number of leading bytes of p[0, n) below 0x80, eight at a time where it can.
-std::size_t AsciiRun(const unsigned char* p, std::size_t n) {
-    std::size_t i = 0;
-    while (i + 8 <= n) {
-        std::uint64_t word;
-        std::memcpy(&word, p + i, 8);
-        if (word & 0x8080808080808080ull) break;
-        i += 8;
-    }
-    while (i < n && p[i] < 0x80) ++i;
-    return i;
-}
-
 }  // namespace
-
-std::size_t FindInvalidUtf8(std::string_view text) {
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const std::size_t n = text.size();
-    std::size_t i = 0;
-    while (i < n) {
-        i += AsciiRun(p + i, n - i);
-        if (i == n) break;
-        char32_t cp;
-        const std::size_t len = DecodeSequence(p + i, n - i, cp);
-        if (len == 0) return i;
-        i += len;
-    }
-    return kWellFormedUtf8;
-}
 
 std::size_t Utf8ToGbkInPlace(std::string& text) {
     const auto& toGbk = Tables().toGbk;
@@ -147,7 +118,7 @@ bool Utf8ToGbk(std::string_view utf8, GbkText& out) {
     return Utf8ToGbkInPlace(out) == kWellFormedUtf8;
 }
 
-std::size_t AppendGbkAsUtf8(std::string_view gbk, std::string& out, bool more) {
+void AppendGbkAsUtf8(std::string_view gbk, std::string& out) {
     const auto& toUnicode = Tables().toUnicode;
     const auto* p = reinterpret_cast<const unsigned char*>(gbk.data());
     const std::size_t n = gbk.size();
@@ -167,11 +138,7 @@ std::size_t AppendGbkAsUtf8(std::string_view gbk, std::string& out, bool more) {
             ++i;
             continue;
         }
-        if (i + 1 == n) {
-            if (more) break;
-            ++i;
-            continue;
-        }
+        if (i + 1 == n) break;
         const unsigned char t = p[i + 1];
         if (t < 0x40 || t == 0x7F || t == 0xFF) {
             ++i;  // a lead byte without its second byte goes alone; t is read again
@@ -190,7 +157,6 @@ std::size_t AppendGbkAsUtf8(std::string_view gbk, std::string& out, bool more) {
         }
     }
     out.resize(static_cast<std::size_t>(reinterpret_cast<char*>(d) - out.data()));
-    return i;
 }
 
 std::string GbkToUtf8(std::string_view gbk) {

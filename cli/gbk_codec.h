@@ -10,14 +10,11 @@
 
 inline constexpr std::size_t kWellFormedUtf8 = std::string_view::npos;
 
-// Offset, counted from 0, of the first byte that does not begin a well-formed UTF-8
-// sequence (the length of the longest well-formed prefix); kWellFormedUtf8 when there is
-// none. Overlong forms, surrogates and values above U+10FFFF are ill-formed.
-std::size_t FindInvalidUtf8(std::string_view text);
-
 // Turns UTF-8 text into GBK in place (a GBK character is never longer than its UTF-8 form).
-// Characters that GBK lacks and U+0000 are dropped. Returns kWellFormedUtf8, or the offset
-// of the first ill-formed sequence as FindInvalidUtf8 gives it; text is then unspecified.
+// Characters that GBK lacks and U+0000 are dropped. Returns kWellFormedUtf8, or the offset,
+// counted from 0, of the first byte that does not begin a well-formed sequence (the length of
+// the longest well-formed prefix); text is then unspecified. Overlong forms, surrogates and
+// values above U+10FFFF are ill-formed.
 std::size_t Utf8ToGbkInPlace(std::string& text);
 
 // The same into a new text; false, with out unspecified, on ill-formed input.
@@ -25,9 +22,7 @@ bool Utf8ToGbk(std::string_view utf8, GbkText& out);
 
 // Appends the UTF-8 form of gbk to out. A two-byte code without a character, a byte
 // 0x80 or 0xFF, a lead byte without a valid second byte and zero bytes are dropped.
-// When more is true and gbk ends in a lead byte, that byte is left for the next piece.
-// Returns the number of bytes of gbk used.
-std::size_t AppendGbkAsUtf8(std::string_view gbk, std::string& out, bool more = false);
+void AppendGbkAsUtf8(std::string_view gbk, std::string& out);
 
 // The whole text at once.
 std::string GbkToUtf8(std::string_view gbk);

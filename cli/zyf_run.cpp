@@ -155,11 +155,12 @@ Ending ConvertGbk(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter&
     while (!input.End()) {
         const std::size_t before = pending.size();
         if (!input.Read(pending, pieceSize)) return Ending::ReadFailed;
-        pending.erase(std::remove(pending.begin() + static_cast<std::ptrdiff_t>(before), pending.end(), '\0'),
-                      pending.end());
-        std::size_t cut = ConvertiblePrefix(std::string_view(pending).substr(before));
+        RemoveZeroBytes(pending);
+        // What was pending holds no cut, so only the new bytes are searched.
+        const std::size_t fresh = std::min(before, pending.size());
+        std::size_t cut = ConvertiblePrefix(std::string_view(pending).substr(fresh));
         if (cut == 0) continue;
-        cut += before;
+        cut += fresh;
         if (!ConvertPieces(std::string_view(pending).substr(0, cut), pieceSize, converter, output)) {
             return Ending::WriteFailed;
         }
