@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 extern const unsigned char kGbkTableFile[];
@@ -165,4 +166,12 @@ std::string GbkToUtf8(std::string_view gbk) {
     return out;
 }
 
-void RemoveZeroBytes(std::string& text) { std::erase(text, '\0'); }
+std::size_t RemoveZeroBytes(char* bytes, std::size_t size) {
+    // Most text has none, and memchr finds that out fastest.
+    char* w = static_cast<char*>(std::memchr(bytes, 0, size));
+    if (!w) return size;
+    for (const char* r = w; r != bytes + size; ++r) {
+        if (*r != 0) *w++ = *r;
+    }
+    return static_cast<std::size_t>(w - bytes);
+}

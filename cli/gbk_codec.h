@@ -27,5 +27,6 @@ void AppendGbkAsUtf8(std::string_view gbk, std::string& out);
 // The whole text at once.
 std::string GbkToUtf8(std::string_view gbk);
 
-// Drops every zero byte, which a GbkText never holds.
-void RemoveZeroBytes(std::string& text);
+// Drops every zero byte, which a GbkText never holds; returns the new size.
+std::size_t RemoveZeroBytes(char* bytes, std::size_t size);
+inline void RemoveZeroBytes(std::string& text) { text.resize(RemoveZeroBytes(text.data(), text.size())); }

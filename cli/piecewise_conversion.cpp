@@ -10,19 +10,16 @@ std::size_t ConvertiblePrefix(std::string_view text) {
     return 0;
 }
 
-void PiecewiseConverter::Convert(std::string_view piece, GbkText* out) {
+PiecewiseConverter::Piece PiecewiseConverter::Convert(std::string_view piece) {
     const HanziList list = ExtractHanzi(piece);
-    if (list.Count() == 0) return;
-    const bool spaced = !mixed_ && mode_ != PinyinMode::WithTones;
-    const bool first = count_ == 0;
+    Piece result;
+    if (list.Count() == 0) return result;
+    result.spaceFirst = count_ > 0 && !mixed_ && mode_ != PinyinMode::WithTones;
     count_ += list.Count();
-    if (!out) return;
-    if (spaced && !first) *out += ' ';
-    const GbkText result = ConvertHanziText(list.Joined(), mode_, mixed_);
-    if (perLine_) {
-        // A result never holds a broken group, so each piece is broken as the whole would be.
-        *out += LineBreakGroups(result);
-    } else {
-        *out += result;
-    }
+    result.text = ConvertHanziText(list.Joined(), mode_, mixed_);
+    // A result never holds a broken group, so each piece is broken as the whole would be.
+    if (perLine_) result.text = LineBreakGroups(result.text);
+    return result;
 }
+
+void PiecewiseConverter::Skip(std::string_view piece) { count_ += ExtractHanzi(piece).Count(); }

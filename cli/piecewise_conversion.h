@@ -24,10 +24,15 @@ public:
     PiecewiseConverter(PinyinMode mode, bool mixed, bool perLine)
         : mode_(mode), mixed_(mixed), perLine_(perLine) {}
 
-    // Appends the result for the next piece to out; with out null only counts its hanzi.
-    // Every piece but the last must be a ConvertiblePrefix of what is left of the text; none
-    // may hold a zero byte.
-    void Convert(std::string_view piece, GbkText* out);
+    struct Piece {
+        bool spaceFirst = false;  // one space goes in front of text
+        GbkText text;
+    };
+    // The result for the next piece of the text. Every piece but the last must be a
+    // ConvertiblePrefix of what is left of the text; none may hold a zero byte.
+    Piece Convert(std::string_view piece);
+    // Only counts the hanzi of the next piece.
+    void Skip(std::string_view piece);
 
     // Hanzi found so far.
     std::size_t Count() const { return count_; }

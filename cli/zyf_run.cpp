@@ -1,6 +1,7 @@
 #include "cli/zyf_run.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 #include "cli/gbk_codec.h"
@@ -44,18 +45,19 @@ class JoinedInput {
 public:
     JoinedInput(std::vector<Input>& inputs, ZyfIo& io) : inputs_(inputs), io_(io) {}
 
-    // Appends up to max bytes; false after a read error (reported). At the end nothing is
-    // appended and End() is true.
-    bool Read(std::string& text, std::size_t max) {
-        while (next_ < inputs_.size()) {
-            const std::size_t before = text.size();
+    // Reads up to size bytes into buffer, fewer only at the end of the last input; false
+    // after a read error (reported).
+    bool Read(char* buffer, std::size_t size, std::size_t& got) {
+        got = 0;
+        while (got < size && next_ < inputs_.size()) {
+            std::size_t n = 0;
             std::string reason;
-            if (!inputs_[next_].source->Read(text, max, reason)) {
+            if (!inputs_[next_].source->Read(buffer + got, size - got, n, reason)) {
                 io_.WriteError("zyf: cannot read " + inputs_[next_].name + ": " + reason + "\n");
                 return false;
             }
-            if (text.size() > before) return true;
-            ++next_;
+            got += n;
+            if (n == 0) ++next_;
         }
         return true;
     }
@@ -106,7 +108,6 @@ private:
 // each result as it comes (with output null, only counts). False when a write fails.
 bool ConvertPieces(std::string_view text, std::size_t pieceSize, PiecewiseConverter& converter,
                    Output* output) {
-    GbkText result;
     while (!text.empty()) {
         std::size_t take = text.size();
         for (std::size_t window = pieceSize; window < text.size(); window *= 2) {
@@ -116,10 +117,15 @@ bool ConvertPieces(std::string_view text, std::size_t pieceSize, PiecewiseConver
                 break;
             }
         }
-        result.clear();
-        converter.Convert(text.substr(0, take), output ? &result : nullptr);
+        const std::string_view piece = text.substr(0, take);
         text.remove_prefix(take);
-        if (output && !output->WriteResult(result)) return false;
+        if (!output) {
+            converter.Skip(piece);
+            continue;
+        }
+        const PiecewiseConverter::Piece result = converter.Convert(piece);
+        if (result.spaceFirst && !output->WriteAscii(" ")) return false;
+        if (!output->WriteResult(result.text)) return false;
     }
     return true;
 }
@@ -131,15 +137,15 @@ enum class Ending { Done, ReadFailed, WriteFailed };
 Ending ConvertUtf8(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter& converter,
                    Output* output, ZyfIo& io) {
     std::string text;
-    text.reserve(input.SizeHint() + 1);
+    std::size_t used = 0;
     while (!input.End()) {
-        // Reads fill the free room; a short read means the end of a source, so the byte
-        // reserved beyond the known size is enough to find the end without growing.
-        if (text.capacity() == text.size()) {
-            text.reserve(text.size() + std::max({input.SizeHint() + 1, pieceSize, text.size() / 2}));
-        }
-        if (!input.Read(text, text.capacity() - text.size())) return Ending::ReadFailed;
+        // One byte beyond the known size lets the read that finds the end fit without growing.
+        if (text.size() == used) text.resize(used + std::max({input.SizeHint() + 1, pieceSize, used / 2}));
+        std::size_t got;
+        if (!input.Read(text.data() + used, text.size() - used, got)) return Ending::ReadFailed;
+        used += got;
     }
+    text.resize(used);
     const std::size_t bad = Utf8ToGbkInPlace(text);
     if (bad != kWellFormedUtf8) {
         io.WriteError("zyf: invalid UTF-8 at byte " + std::to_string(bad) + "\n");
@@ -151,22 +157,29 @@ Ending ConvertUtf8(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter
 // GBK input streams through: read, converted and written a piece at a time.
 // A read error after the first pieces leaves what was written so far on standard output.
 Ending ConvertGbk(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter& converter, Output* output) {
-    std::string pending;  // read, not yet converted; holds no byte that allows a cut
+    // buffer[0, pending) is read but not yet converted, and holds no byte that allows a cut;
+    // it grows only while no such byte comes.
+    std::string buffer(2 * pieceSize, '\0');
+    std::size_t pending = 0;
     while (!input.End()) {
-        const std::size_t before = pending.size();
-        if (!input.Read(pending, pieceSize)) return Ending::ReadFailed;
-        RemoveZeroBytes(pending);
-        // What was pending holds no cut, so only the new bytes are searched.
-        const std::size_t fresh = std::min(before, pending.size());
-        std::size_t cut = ConvertiblePrefix(std::string_view(pending).substr(fresh));
+        if (buffer.size() - pending < pieceSize) buffer.resize(pending + pieceSize);
+        std::size_t got;
+        if (!input.Read(buffer.data() + pending, pieceSize, got)) return Ending::ReadFailed;
+        got = RemoveZeroBytes(buffer.data() + pending, got);
+        std::size_t cut = ConvertiblePrefix(std::string_view(buffer.data() + pending, got));
+        const std::size_t old = pending;
+        pending += got;
         if (cut == 0) continue;
-        cut += fresh;
-        if (!ConvertPieces(std::string_view(pending).substr(0, cut), pieceSize, converter, output)) {
+        cut += old;
+        if (!ConvertPieces(std::string_view(buffer.data(), cut), pieceSize, converter, output)) {
             return Ending::WriteFailed;
         }
-        pending.erase(0, cut);
+        std::memmove(buffer.data(), buffer.data() + cut, pending - cut);
+        pending -= cut;
     }
-    return ConvertPieces(pending, pieceSize, converter, output) ? Ending::Done : Ending::WriteFailed;
+    return ConvertPieces(std::string_view(buffer.data(), pending), pieceSize, converter, output)
+               ? Ending::Done
+               : Ending::WriteFailed;
 }
 
 int Run(const std::vector<std::string>& args, ZyfIo& io, std::size_t pieceSize) {

@@ -11,8 +11,9 @@
 class ZyfSource {
 public:
     virtual ~ZyfSource() = default;
-    // Appends at most max bytes to text, none at the end; false on a read error, with reason.
-    virtual bool Read(std::string& text, std::size_t max, std::string& reason) = 0;
+    // Reads up to size bytes into buffer, fewer only at the end (got is 0 there); false on a
+    // read error, with reason.
+    virtual bool Read(char* buffer, std::size_t size, std::size_t& got, std::string& reason) = 0;
     // Bytes still to come when known (a regular file), else 0.
     virtual std::size_t SizeHint() const { return 0; }
 };

@@ -20,15 +20,12 @@ public:
     StreamSource(const StreamSource&) = delete;
     StreamSource& operator=(const StreamSource&) = delete;
 
-    bool Read(std::string& text, std::size_t max, std::string& reason) override {
-        const std::size_t old = text.size();
-        text.resize(old + max);
+    bool Read(char* buffer, std::size_t size, std::size_t& got, std::string& reason) override {
         errno = 0;
-        const std::size_t got = std::fread(text.data() + old, 1, max, f_);
+        got = std::fread(buffer, 1, size, f_);
         const int error = errno;
-        text.resize(old + got);
         left_ -= std::min(left_, got);
-        if (got < max && std::ferror(f_)) {
+        if (got < size && std::ferror(f_)) {
             reason = ErrnoText(error);
             return false;
         }

@@ -38,7 +38,9 @@ TEST(PiecewiseConverter, GivesTheWholeTextResultForAnyCuts) {
                         // A random allowed cut, or the rest as the last piece.
                         std::size_t cut = ConvertiblePrefix(rest.substr(0, rng() % (rest.size() + 1)));
                         if (cut == 0) cut = rest.size();
-                        converter.Convert(rest.substr(0, cut), &out);
+                        const PiecewiseConverter::Piece piece = converter.Convert(rest.substr(0, cut));
+                        if (piece.spaceFirst) out += ' ';
+                        out += piece.text;
                         rest.remove_prefix(cut);
                     }
                     const Conversion whole = ConvertText(text, mode, mixed);

@@ -25,14 +25,14 @@ class MemorySource : public ZyfSource {
 public:
     explicit MemorySource(std::string bytes, std::size_t failAt = std::string::npos)
         : bytes_(std::move(bytes)), failAt_(failAt) {}
-    bool Read(std::string& text, std::size_t max, std::string& reason) override {
+    bool Read(char* buffer, std::size_t size, std::size_t& got, std::string& reason) override {
         if (pos_ >= failAt_) {
             reason = "Input/output error";
             return false;
         }
-        const std::size_t n = std::min({max, bytes_.size() - pos_, failAt_ - pos_});
-        text.append(bytes_, pos_, n);
-        pos_ += n;
+        got = std::min({size, bytes_.size() - pos_, failAt_ - pos_});
+        bytes_.copy(buffer, got, pos_);
+        pos_ += got;
         return true;
     }
 
@@ -296,8 +296,9 @@ TEST(StdioZyfIo, ReadsBinaryAndReportsWhatFails) {
     auto source = io.OpenFile(dir.File("in.txt"), reason);
     ASSERT_TRUE(source);
     EXPECT_EQ(source->SizeHint(), bytes.size());
-    while (source->Read(text, 3, reason) && text.size() < bytes.size()) {
-    }
+    char piece[3];
+    std::size_t got;
+    while (source->Read(piece, sizeof piece, got, reason) && got > 0) text.append(piece, got);
     EXPECT_EQ(text, bytes);
     EXPECT_FALSE(io.OpenFile(dir.File("missing.txt"), reason));
     EXPECT_FALSE(reason.empty());
