@@ -1,0 +1,5 @@
+#include "searchbox/search_box_win32.h"
+
+void OpenSearchBox() {}
+
+void CloseSearchBox() {}

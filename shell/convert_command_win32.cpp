@@ -1,0 +1,39 @@
+// ConvertCommand: the click on 转拼音.
+#include "pinyin/conversion.h"
+#include "shell/main_window_win32.h"
+#include "text/hanzi.h"
+#include "win32/controls_win32.h"
+
+void MainWindow::ConvertCommand() {
+    HWND output = Control(Ctl::转成的拼音);
+    HWND button = Control(Ctl::转拼音);
+    HWND work = Control(Ctl::去除非汉字后的文本);
+    const bool buttonHadFocus = GetFocus() == button;
+
+    ClearText(output);
+    SetEnabled(button, false);
+    SetCaption(button, "请稍候…");
+    // The whole command runs before the loop gets control back; paint the caption now.
+    UpdateWindow(button);
+    ClearText(work);
+
+    const std::size_t count = RefreshHanziList(GetText(Control(Ctl::输入的汉字)));
+    const GbkText& extracted = SharedHanziList().Joined();
+    // The work box holds the extracted text afterwards; the conversion reads it from the
+    // list directly rather than copying it back out of the box.
+    SetText(work, extracted);
+
+    const std::optional<PinyinMode> mode = SelectedMode();
+    const bool mixed = IsChecked(Control(Ctl::混排));
+    if (mode) SetText(output, ConvertHanziText(extracted, *mode, mixed));
+
+    SetEnabled(button, true);
+    SetCaption(button, "转为拼音");
+    // Disabling the focused button dropped the focus; give it back.
+    if (buttonHadFocus && GetFocus() == nullptr) SetFocus(button);
+
+    HWND status = Control(Ctl::显示成功);
+    SetCaption(status, ConvertStatusText(count));
+    SetVisible(status, true);
+    ArmTimer(k时钟1, kStatusAfterConvertMs);
+}

@@ -1,0 +1,362 @@
+#include "shell/main_window_win32.h"
+
+#include "win32/windows_h.h"
+
+#include <commctrl.h>
+
+#include "resources/resource_ids.h"
+#include "searchbox/search_box_win32.h"
+#include "deployment.h"
+#include "shell/link_opener_win32.h"
+#include "shell/main_menus_win32.h"
+#include "win32/controls_win32.h"
+#include "win32/label_button_win32.h"
+#include "win32/popup_menu_win32.h"
+
+namespace {
+
+constexpr char kClassName[] = "ZiyinfangMainWindow";
+
+bool RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(instance, kClassName, &existing)) return true;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ZIYINFANG), IMAGE_ICON, 0, 0,
+                                             LR_DEFAULTSIZE | LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_ZIYINFANG), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                               LR_SHARED));
+    wc.lpszClassName = kClassName;
+    return RegisterClassExA(&wc) != 0;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options)) {
+    if (!options_.random) options_.random = [](int lo, int) { return lo; };
+}
+
+MainWindow::~MainWindow() {
+    if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool MainWindow::Create() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (!RegisterMainClass(instance, WindowProc)) return false;
+    const PixelRect place = CreationPlace(options_.screen);
+    // WS_SYSMENU and WS_MINIMIZEBOX give the taskbar button its minimise and restore.
+    CreateWindowExA(WS_EX_APPWINDOW, kClassName, "", WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX,
+                    place.left, place.top, place.width, place.height, nullptr, nullptr, instance, this);
+    return hwnd_ != nullptr;
+}
+
+HWND MainWindow::Control(Ctl id) const {
+    const auto i = static_cast<std::size_t>(id) - static_cast<std::size_t>(Ctl::窗口假上);
+    return i < controls_.size() ? controls_[i] : nullptr;
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    MainWindow* self = nullptr;
+    if (msg == WM_NCCREATE) {
+        self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        self->controls_.fill(nullptr);
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+    return self->HandleMessage(msg, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_CREATE:
+        CreateResources();
+        CreateControls();
+        StartUp();
+        return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        OnTimer(wParam);
+        return 0;
+    case kTrayMessage:
+        OnTrayNotify(lParam);
+        return 0;
+    case WM_CLOSE:
+        // Closing only hides the window; the program lives on in the tray.
+        SetVisible(hwnd_, false);
+        return 0;
+    case WM_ACTIVATE:
+        OnActivate(wParam);
+        return 0;
+    case WM_SETFOCUS:
+        if (lastFocus_ && IsWindow(lastFocus_)) SetFocus(lastFocus_);
+        return 0;
+    case WM_ERASEBKGND: {
+        RECT r{};
+        GetClientRect(hwnd_, &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, greyBrush_.Get());
+        return 1;
+    }
+    case WM_CTLCOLOREDIT:
+        return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), true);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return OnControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), false);
+    case WM_DESTROY:
+        OnDestroy();
+        return 0;
+    default:
+        if (msg == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
+            trayIcon_.ReAdd();
+            return 0;
+        }
+        break;
+    }
+    return DefWindowProcA(hwnd_, msg, wParam, lParam);
+}
+
+void MainWindow::OnCommand(WORD id, WORD code) {
+    if (id == static_cast<WORD>(Ctl::转拼音)) {
+        if (code == BN_CLICKED) ConvertCommand();
+        return;
+    }
+    if (code == kLabelPressed) {
+        OnControlPressed(static_cast<Ctl>(id));
+        return;
+    }
+    if (code == 0 && id >= kMenu显示主窗口 && id <= kMenu检查更新) OnMenuCommand(id);
+}
+
+void MainWindow::OnControlPressed(Ctl id) {
+    switch (id) {
+    case Ctl::窗口假上: On窗口假上Press(); break;
+    case Ctl::窗口关闭按钮: On窗口关闭按钮Press(); break;
+    case Ctl::窗口最小化按钮: On窗口最小化按钮Press(); break;
+    case Ctl::窗口更多按钮: On窗口更多按钮Press(); break;
+    case Ctl::标签_窗口假下并广告: On标签_窗口假下并广告Press(); break;
+    case Ctl::图片框_广告: On图片框_广告Press(); break;
+    case Ctl::显示成功: On显示成功Press(); break;
+    case Ctl::标签3: On标签3Press(); break;
+    case Ctl::标签1: On标签1Press(); break;
+    case Ctl::标签2: On标签2Press(); break;
+    case Ctl::标签10: On标签10Press(); break;
+    case Ctl::标签12: On标签12Press(); break;
+    case Ctl::标签13: On标签13Press(); break;
+    case Ctl::标签14: On标签14Press(); break;
+    case Ctl::标签4: On标签4Press(); break;
+    case Ctl::标签6: On标签6Press(); break;
+    case Ctl::标签5: On标签5Press(); break;
+    case Ctl::每行一组: On每行一组Press(); break;
+    case Ctl::不留空格: On不留空格Press(); break;
+    default: break;  // separators, the rule, the edge strips and frames do nothing
+    }
+}
+
+void MainWindow::OnMenuCommand(UINT command) {
+    switch (command) {
+    case kMenu显示主窗口: ShowMainWindow(); break;
+    case kMenuRivor: OpenSearchBox(); break;
+    case kMenu淘宝淘实惠: OpenDeals(); break;
+    case kMenu退出: ExitProgram(); break;
+    case kMenu检查更新: OpenLink(kUpdatePageAddress); break;
+    default: break;
+    }
+}
+
+void MainWindow::OnTrayNotify(LPARAM event) {
+    switch (LOWORD(event)) {
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+    case WM_CONTEXTMENU:
+        PopUp(trayMenu_.Get());
+        break;
+    default:
+        break;  // movement and presses only show the tip
+    }
+}
+
+void MainWindow::OnTimer(UINT_PTR timer) {
+    switch (timer) {
+    case k时钟1: On时钟1Timer(); break;
+    case k时钟_联机: On时钟_联机Timer(); break;
+    case k时钟_迷你资讯: On时钟_迷你资讯Timer(); break;
+    default: break;
+    }
+}
+
+void MainWindow::OnActivate(WPARAM wParam) {
+    // The default handling would move the focus to the frame itself; the box that had it
+    // gets it back instead.
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+    } else if (!HIWORD(wParam) && lastFocus_ && IsWindow(lastFocus_)) {
+        SetFocus(lastFocus_);
+    }
+}
+
+void MainWindow::OnDestroy() {
+    for (Ctl box : {Ctl::输入的汉字, Ctl::转成的拼音}) {
+        if (HWND h = Control(box)) RemoveWindowSubclass(h, BoxSubclassProc, static_cast<UINT_PTR>(box));
+    }
+    trayIcon_.Remove();
+}
+
+LRESULT MainWindow::OnControlColor(HDC dc, HWND control, bool edit) {
+    if (edit && (control == Control(Ctl::输入的汉字) || control == Control(Ctl::转成的拼音))) {
+        const BoxFontSettings& font = control == Control(Ctl::输入的汉字) ? inputFont_ : outputFont_;
+        SetTextColor(dc, static_cast<COLORREF>(font.color) & 0x00FFFFFF);
+        SetBkColor(dc, RGB(255, 255, 255));
+        return reinterpret_cast<LRESULT>(whiteBrush_.Get());
+    }
+    if (edit) return DefWindowProcA(hwnd_, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    // Radio buttons, the check box and the push button sit on the window's grey.
+    SetBkColor(dc, RGB(236, 236, 236));
+    SetTextColor(dc, RGB(0, 0, 0));
+    return reinterpret_cast<LRESULT>(greyBrush_.Get());
+}
+
+LRESULT CALLBACK MainWindow::BoxSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                             DWORD_PTR self) {
+    return reinterpret_cast<MainWindow*>(self)->HandleBoxMessage(hwnd, msg, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleBoxMessage(HWND box, UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_CHAR:
+        // Ctrl+A arrives as character 1; select everything instead of beeping.
+        if (wParam == 1) {
+            SelectAll(box);
+            return 0;
+        }
+        break;
+    case WM_LBUTTONDOWN:
+        // The press handler runs before the box places its caret.
+        if (box == Control(Ctl::输入的汉字)) On输入的汉字Press();
+        break;
+    case WM_SETFOCUS:
+        lastFocus_ = box;
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(box, msg, wParam, lParam);
+}
+
+// --- frame, status line and timers ---
+
+void MainWindow::On窗口假上Press() {
+    // The system drags the window as it would by a real title bar.
+    SendMessageA(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void MainWindow::On窗口关闭按钮Press() { SetVisible(hwnd_, false); }
+
+void MainWindow::On窗口最小化按钮Press() { ShowWindow(hwnd_, SW_MINIMIZE); }
+
+void MainWindow::On窗口更多按钮Press() { PopUp(moreMenu_.Get()); }
+
+void MainWindow::On标签_窗口假下并广告Press() {
+    if (GetText(Control(Ctl::标签_窗口假下并广告)) == "淘宝淘实惠") {
+        OpenDeals();
+    } else {
+        OpenLink(adLinkAddress_);
+    }
+}
+
+void MainWindow::On图片框_广告Press() { OpenLink(kShopPageAddress); }
+
+void MainWindow::On显示成功Press() {
+    // The timer stays armed and hides the line again, to no visible effect.
+    SetVisible(Control(Ctl::显示成功), false);
+}
+
+void MainWindow::ShowStatus(std::string_view text) {
+    HWND status = Control(Ctl::显示成功);
+    SetCaption(status, GbkText(text));
+    SetVisible(status, true);
+    ArmTimer(k时钟1, kStatusAfterToolMs);
+}
+
+void MainWindow::On时钟1Timer() {
+    StopTimer(k时钟1);
+    SetVisible(Control(Ctl::显示成功), false);
+}
+
+// The ad caption's refresh and the mini info window belong to the online features.
+void MainWindow::On时钟_联机Timer() {}
+
+void MainWindow::On时钟_迷你资讯Timer() {}
+
+void MainWindow::ArmTimer(MainTimer timer, int periodMs) {
+    timerPeriods_[timer] = periodMs;
+    SetTimer(hwnd_, timer, static_cast<UINT>(periodMs), nullptr);
+}
+
+void MainWindow::StopTimer(MainTimer timer) {
+    timerPeriods_[timer] = 0;
+    KillTimer(hwnd_, timer);
+}
+
+int MainWindow::TimerPeriod(MainTimer timer) const { return timer < timerPeriods_.size() ? timerPeriods_[timer] : 0; }
+
+// --- showing, menus and exit ---
+
+void MainWindow::ShowMainWindow() {
+    ShowWindow(hwnd_, SW_SHOW);
+    SwitchToThisWindow(hwnd_, TRUE);
+}
+
+void MainWindow::PopUp(HMENU menu) {
+    if (options_.popUpMenu) {
+        options_.popUpMenu(hwnd_, menu);
+    } else {
+        PopUpMenuAtPointer(hwnd_, menu);
+    }
+}
+
+void MainWindow::OpenLink(std::string_view address) {
+    if (options_.openLink) {
+        options_.openLink(address);
+    } else {
+        LinkOpener(address);
+    }
+}
+
+void MainWindow::OpenDeals() {
+    if (options_.openDealsChannel) {
+        options_.openDealsChannel();
+    } else {
+        OpenDealsChannel();
+    }
+}
+
+void MainWindow::SaveAndCleanUpForExit() {
+    if (auto profile = OpenPlatformProfile(configPath_)) SaveSettings(*profile, CollectSettings());
+    trayIcon_.Remove();
+    CloseSearchBox();
+}
+
+void MainWindow::ExitProgram() {
+    SaveAndCleanUpForExit();
+    if (options_.endProcess) {
+        options_.endProcess();
+    } else {
+        PostQuitMessage(0);
+    }
+}

@@ -1,0 +1,53 @@
+#include "win32/tray_icon_win32.h"
+
+#include <cstring>
+
+NOTIFYICONDATAA TrayIcon::Data() const {
+    NOTIFYICONDATAA data{};
+    data.cbSize = sizeof data;
+    data.hWnd = owner_;
+    data.uID = id_;
+    data.uFlags = NIF_MESSAGE | NIF_TIP | (icon_ ? NIF_ICON : 0);
+    data.uCallbackMessage = callbackMessage_;
+    data.hIcon = icon_;
+    // The tip is cut on a character boundary so that no half of a GBK pair is shown.
+    std::size_t n = 0;
+    while (n < tip_.size()) {
+        const std::size_t width = static_cast<unsigned char>(tip_[n]) >= 0x80 ? 2 : 1;
+        if (n + width > sizeof data.szTip - 1) break;
+        n += width;
+    }
+    std::memcpy(data.szTip, tip_.data(), n);
+    data.szTip[n] = '\0';
+    return data;
+}
+
+bool TrayIcon::Add(HWND owner, UINT id, UINT callbackMessage, HICON icon, std::string_view tip) {
+    Remove();
+    owner_ = owner;
+    id_ = id;
+    callbackMessage_ = callbackMessage;
+    icon_ = icon;
+    tip_.assign(tip);
+    NOTIFYICONDATAA data = Data();
+    added_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+    // A failed add (no notification area yet) is retried when the taskbar announces itself.
+    wanted_ = true;
+    return added_;
+}
+
+void TrayIcon::Remove() {
+    if (added_) {
+        NOTIFYICONDATAA data = Data();
+        Shell_NotifyIconA(NIM_DELETE, &data);
+    }
+    added_ = false;
+    wanted_ = false;
+}
+
+bool TrayIcon::ReAdd() {
+    if (!wanted_) return false;
+    NOTIFYICONDATAA data = Data();
+    added_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+    return added_;
+}
