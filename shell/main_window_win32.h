@@ -75,9 +75,11 @@ public:
     HMENU TrayMenu() const { return trayMenu_.Get(); }
     HMENU MoreMenu() const { return moreMenu_.Get(); }
 
+    // The tray icon's notifications arrive as this message, the mouse event in lParam.
+    static constexpr UINT kTrayMessage = WM_APP + 1;
+
 private:
     static constexpr UINT kTrayIconId = 1;
-    static constexpr UINT kTrayMessage = WM_APP + 1;
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK BoxSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
