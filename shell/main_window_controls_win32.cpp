@@ -106,6 +106,7 @@ void MainWindow::CreateControls() {
             break;
         case ControlKind::Picture:
             look.handCursor = true;
+            look.showText = false;
             if (d.id == Ctl::图片框_广告) {
                 look.picture = adPicture_.Get();
             } else {

@@ -22,7 +22,8 @@ void MainWindow::KeepHanziOnly() {
     const GbkText text = GetText(input);
     if (text.empty()) return;
     RefreshHanziList(text);
-    SetText(input, KeepHanziOnlyText(SharedHanziList()));
+    // Built at once; the box ends as if each hanzi had been appended in turn.
+    SetTextCaretAtEnd(input, KeepHanziOnlyText(SharedHanziList()));
 }
 
 void MainWindow::ExamLayout() {
@@ -30,7 +31,7 @@ void MainWindow::ExamLayout() {
     const GbkText text = GetText(input);
     if (text.empty()) return;
     RefreshHanziList(text);
-    SetText(input, ExamLayoutText(SharedHanziList()));
+    SetTextCaretAtEnd(input, ExamLayoutText(SharedHanziList()));
 }
 
 void MainWindow::CountHanzi() {

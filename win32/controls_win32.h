@@ -28,15 +28,20 @@ inline void SetCaption(HWND hwnd, const char* text) {
     SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
-// An edit box's whole text in one message, then the caret at the end with the box scrolled
-// to it, as if the text had been typed.
+// An edit box's whole text in one message; the box shows it from the top.
 inline void SetText(HWND edit, const GbkText& text) {
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+inline void ClearText(HWND edit) { SetText(edit, GbkText()); }
+
+// The same, then the caret at the end with the box scrolled to it, as if the text had been
+// typed there piece by piece.
+inline void SetTextCaretAtEnd(HWND edit, const GbkText& text) {
+    SetText(edit, text);
     // Positions past the end are clamped to it, whatever unit the box counts in.
     SendMessageA(edit, EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
     SendMessageA(edit, EM_SCROLLCARET, 0, 0);
 }
-inline void ClearText(HWND edit) { SetText(edit, GbkText()); }
 
 // The default limit of a multi-line box is 32,767 characters; a pasted article is longer.
 inline void RaiseTextLimit(HWND edit) { SendMessageA(edit, EM_SETLIMITTEXT, 0x7FFFFFFE, 0); }

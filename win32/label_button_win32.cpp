@@ -50,7 +50,7 @@ void Paint(HWND hwnd, const LabelLook& look) {
         FrameRect(dc, &client, frame.Get());
     }
 
-    const GbkText text = GetText(hwnd);
+    const GbkText text = look.showText ? GetText(hwnd) : GbkText();
     if (!text.empty()) {
         RECT r = client;
         r.left += look.indent;

@@ -21,6 +21,7 @@ struct LabelLook {
     bool frame = false;              // a 1-pixel border in frameColor around the back colour
     COLORREF frameColor = RGB(160, 160, 160);
     bool handCursor = false;
+    bool showText = true;            // false: the window text only names it for screen readers
 };
 
 HWND CreateLabelButton(HWND parent, int id, std::string_view text, int left, int top, int width,

@@ -66,7 +66,6 @@ TEST_F(ToolsTest, PasteReplacesTheWholeBoxWithTheClipboardText) {
     SendMessageA(h.Get(Ctl::输入的汉字), EM_SETSEL, 0, 2);
     h.Press(Ctl::标签1);
     EXPECT_EQ(h.Text(Ctl::输入的汉字), "粘贴的文字\r\nabc");
-    EXPECT_TRUE(CaretAtEnd(Ctl::输入的汉字));
 
     PutPictureOnClipboard();
     h.Press(Ctl::标签1);
