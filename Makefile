@@ -26,7 +26,7 @@ run: bootstrap windows
 screenshot: bootstrap windows
 	scripts/screenshot $(WIN64) build/screenshot.png
 
-bench:
+bench: bootstrap windows
 	scripts/bench $(RELEASE) $(WIN64)
 
 clean:
