@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/dialogs_win32.h"
 #include "tools/box_font_win32.h"
 #include "win32/font_dialog_win32.h"
 #include "win32/message_box_win32.h"
@@ -147,17 +148,7 @@ TEST(FontDialog, TheSystemDialogGivesBackWhatItWasOpenedWith) {
     std::atomic<bool> done{false};
     std::thread user([&] {
         while (!done) {
-            HWND found = nullptr;
-            EnumThreadWindows(
-                thread,
-                [](HWND window, LPARAM result) {
-                    char name[16] = {};
-                    GetClassNameA(window, name, sizeof name);
-                    if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-                    *reinterpret_cast<HWND*>(result) = window;
-                    return FALSE;
-                },
-                reinterpret_cast<LPARAM>(&found));
+            HWND found = FindVisibleDialogOf(thread);
             if (found) PostMessageA(found, WM_COMMAND, IDOK, 0);
             Sleep(20);
         }

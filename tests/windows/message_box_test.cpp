@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/dialogs_win32.h"
 #include "win32/message_box_win32.h"
 #include "win32/windows_h.h"
 
@@ -30,21 +31,6 @@ struct Seen {
     bool hasCancel = false;
 };
 
-HWND FindDialogOf(DWORD thread) {
-    HWND found = nullptr;
-    EnumThreadWindows(
-        thread,
-        [](HWND window, LPARAM result) {
-            char name[16] = {};
-            GetClassNameA(window, name, sizeof name);
-            if (std::string(name) != "#32770" || !IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(result) = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 std::string TextOf(HWND window) {
     char text[512] = {};
     GetWindowTextA(window, text, sizeof text);
@@ -58,7 +44,7 @@ TEST(ShowMessage, ShowsABoxWithOneButtonAndNoOwner) {
     std::atomic<bool> done{false};
     std::thread user([&] {
         while (!done) {
-            if (HWND box = FindDialogOf(thread)) {
+            if (HWND box = FindVisibleDialogOf(thread)) {
                 seen.caption = TextOf(box);
                 seen.text = TextOf(GetDlgItem(box, 0xFFFF));  // the message's static control
                 seen.hasOk = GetDlgItem(box, IDOK) != nullptr;
