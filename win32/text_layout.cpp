@@ -6,7 +6,8 @@ namespace {
 
 bool IsBlank(unsigned char byte) { return byte == ' ' || byte == '\t'; }
 
-// Full-width punctuation that a line must not start with, and that it must not end with.
+// Full-width punctuation that a line must not start with, and that it must not end with
+// (nor start with either, see CanBreakBefore).
 bool IsClosingMark(unsigned char lead, unsigned char trail) {
     const unsigned code = lead << 8 | trail;
     switch (code) {
@@ -42,8 +43,11 @@ bool IsBreakableWide(std::string_view text, std::size_t pos, std::size_t byteCou
 bool CanBreakBefore(std::string_view text, std::size_t previous, std::size_t pos, std::size_t byteCount) {
     if (pos - previous == 1 && IsBlank(ByteAt(text, previous))) return !(byteCount == 1 && IsBlank(ByteAt(text, pos)));
     if (!IsBreakableWide(text, previous, pos - previous) || !IsBreakableWide(text, pos, byteCount)) return false;
-    return !IsOpeningMark(ByteAt(text, previous), ByteAt(text, previous + 1)) &&
-           !IsClosingMark(ByteAt(text, pos), ByteAt(text, pos + 1));
+    // Not before an opening mark either: a converted hanzi stays with the reading in
+    // parentheses that follows it.
+    const unsigned char lead = ByteAt(text, pos), trail = ByteAt(text, pos + 1);
+    return !IsOpeningMark(ByteAt(text, previous), ByteAt(text, previous + 1)) && !IsClosingMark(lead, trail) &&
+           !IsOpeningMark(lead, trail);
 }
 
 }  // namespace

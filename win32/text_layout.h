@@ -4,8 +4,9 @@
 // A line ends at a hard break (CR LF, or LF alone) or where the next character would pass
 // the box width. It is then broken at the last place where a break may stand: after a run of
 // blanks, or between two two-byte characters (not before closing punctuation such as "）"
-// and "，", not after opening punctuation such as "（"). Blanks hang past the edge instead
-// of starting a line. A word longer than the line is broken where it passes the edge.
+// and "，", not beside opening punctuation such as "（", so that "中（zhōng）" holds
+// together). Blanks hang past the edge instead of starting a line. A word longer than the
+// line is broken where it passes the edge.
 #pragma once
 
 #include <array>

@@ -52,7 +52,7 @@ TEST(TextLayout, WrapsAtTheBoxWidth) {
         {"abcdefghij", 35, {"abc", "def", "ghi", "j"}},           // a word longer than the line
         {"中文字体", 50, {"中文", "字体"}},                        // between two-byte characters
         {"中文）字", 50, {"中", "文）", "字"}},                    // never before a closing mark
-        {"中（文", 50, {"中", "（文"}},                            // never after an opening mark
+        {"字中（文", 70, {"字", "中（文"}},                        // never beside an opening mark
         {"中文üè", 55, {"中", "文üè"}},                            // pinyin letters hold together
         {"中（zhōng）文（wén）", 120, {"中（zhōng）", "文（wén）"}},
         {"zhōng wén ", 60, {"zhōng ", "wén "}},
