@@ -10,6 +10,7 @@
 #include "shell/main_window_win32.h"
 #include "win32/controls_win32.h"
 #include "win32/label_button_win32.h"
+#include "win32/text_box_win32.h"
 
 namespace {
 
@@ -69,6 +70,7 @@ void MainWindow::CreateResources() {
 }
 
 void MainWindow::CreateControls() {
+    RegisterTextBoxClass(GetModuleHandleA(nullptr));
     for (const ControlDesign& d : MainWindowDesign()) {
         LabelLook look;
         look.backColor = kWindowGrey;
@@ -122,9 +124,15 @@ void MainWindow::CreateControls() {
             look.frameColor = kBoxFrame;
             break;
         case ControlKind::TextBox:
-            hwnd = CreateChild(hwnd_, "EDIT", d,
-                               WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-                               nullptr);
+            // The input box stays an edit box, where the IME composes in place. The output box
+            // is the program's own: an edit box wraps a long paragraph in time that grows with
+            // the square of its length, and a converted article is one paragraph.
+            hwnd = d.id == Ctl::转成的拼音
+                       ? CreateChild(hwnd_, kTextBoxClassName, d, WS_VISIBLE | WS_TABSTOP | WS_VSCROLL, nullptr)
+                       : CreateChild(hwnd_, "EDIT", d,
+                                     WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                                         ES_WANTRETURN,
+                                     nullptr);
             if (hwnd) {
                 RaiseTextLimit(hwnd);
                 SetWindowSubclass(hwnd, BoxSubclassProc, static_cast<UINT_PTR>(d.id), reinterpret_cast<DWORD_PTR>(this));
