@@ -139,8 +139,9 @@ void MainWindow::CreateControls() {
             }
             break;
         case ControlKind::WorkBox:
-            // Never seen: it carries the extracted text of a conversion.
-            hwnd = CreateChild(hwnd_, "EDIT", d, ES_AUTOHSCROLL, labelFont_.Get());
+            // Never seen: it carries the extracted text of a conversion. An edit box took most
+            // of a long conversion's time to empty and fill; the program's text box does not.
+            hwnd = CreateChild(hwnd_, kTextBoxClassName, d, 0, labelFont_.Get());
             if (hwnd) RaiseTextLimit(hwnd);
             break;
         case ControlKind::Radio:
