@@ -1,6 +1,8 @@
 // Keyboard, mouse, context menu and editing of the text box.
 #include "win32/text_box_state_win32.h"
 
+#include <imm.h>
+
 #include <algorithm>
 
 #include "win32/clipboard_win32.h"
@@ -122,6 +124,23 @@ void TextBoxWindow::OnImeChar(WPARAM ch) {
     } else {
         OnChar(trail);
     }
+}
+
+void TextBoxWindow::OnImeStartComposition() {
+    // The IME composes at the caret, in the box's font.
+    HIMC context = ImmGetContext(hwnd_);
+    if (!context) return;
+    POINT caret{};
+    GetCaretPos(&caret);
+    COMPOSITIONFORM form{};
+    form.dwStyle = CFS_POINT;
+    form.ptCurrentPos = caret;
+    ImmSetCompositionWindow(context, &form);
+    LOGFONTA lf{};
+    if (GetObjectA(font_ ? static_cast<HGDIOBJ>(font_) : GetStockObject(SYSTEM_FONT), sizeof lf, &lf)) {
+        ImmSetCompositionFontA(context, &lf);
+    }
+    ImmReleaseContext(hwnd_, context);
 }
 
 // --- mouse ---

@@ -39,6 +39,7 @@ private:
     void OnKeyDown(WPARAM key);
     void OnChar(unsigned char ch);
     void OnImeChar(WPARAM ch);
+    void OnImeStartComposition();
     void OnLButtonDown(int x, int y);
     void OnLButtonDblClk(int x, int y);
     void OnMouseMove(int x, int y);

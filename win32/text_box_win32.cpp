@@ -412,6 +412,9 @@ LRESULT TextBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN: OnKeyDown(wParam); return 0;
     case WM_CHAR: OnChar(static_cast<unsigned char>(wParam & 0xFF)); return 0;
     case WM_IME_CHAR: OnImeChar(wParam); return 0;
+    case WM_IME_STARTCOMPOSITION:
+        OnImeStartComposition();
+        break;  // the system's composition window does the rest
     case WM_LBUTTONDOWN: OnLButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_LBUTTONDBLCLK: OnLButtonDblClk(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_MOUSEMOVE: OnMouseMove(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
