@@ -12,17 +12,14 @@
 #include "win32/controls_win32.h"
 #include "win32/label_button_win32.h"
 #include "win32/popup_menu_win32.h"
+#include "win32/window_class_win32.h"
 
 namespace {
 
 constexpr char kClassName[] = "ZiyinfangMainWindow";
 
 bool RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, kClassName, &existing)) return true;
     WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
     wc.lpfnWndProc = proc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
@@ -32,7 +29,7 @@ bool RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
                                                LR_SHARED));
     wc.lpszClassName = kClassName;
-    return RegisterClassExA(&wc) != 0;
+    return RegisterClassOnce(wc);
 }
 
 }  // namespace

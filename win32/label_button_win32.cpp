@@ -5,6 +5,7 @@
 
 #include "win32/controls_win32.h"
 #include "win32/handles_win32.h"
+#include "win32/window_class_win32.h"
 
 namespace {
 
@@ -117,16 +118,12 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 bool RegisterLabelClass(HINSTANCE instance) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, kClassName, &existing)) return true;
     WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
     wc.lpfnWndProc = LabelProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.lpszClassName = kClassName;
-    return RegisterClassExA(&wc) != 0;
+    return RegisterClassOnce(wc);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "win32/handles_win32.h"
 #include "win32/text_box_state_win32.h"
+#include "win32/window_class_win32.h"
 
 namespace {
 
@@ -520,18 +521,14 @@ LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
 }  // namespace
 
 bool RegisterTextBoxClass(HINSTANCE instance) {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(instance, kTextBoxClassName, &existing)) return true;
     WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = TextBoxProc;
     wc.cbWndExtra = sizeof(TextBoxWindow*);
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM));
     wc.lpszClassName = kTextBoxClassName;
-    return RegisterClassExA(&wc) != 0;
+    return RegisterClassOnce(wc);
 }
 
 HWND CreateTextBox(HWND parent, int id, const char* text, int left, int top, int width, int height,
