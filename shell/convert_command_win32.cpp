@@ -15,22 +15,31 @@ void MainWindow::ConvertCommand() {
     SetCaption(button, "请稍候…");
     // The whole command runs before the loop gets control back; paint the caption now.
     UpdateWindow(button);
-    ClearText(work);
+    std::size_t count = 0;
+    {
+        // The button comes back even when a huge text runs out of memory half way.
+        struct ButtonBack {
+            HWND button;
+            bool hadFocus;
+            ~ButtonBack() {
+                SetEnabled(button, true);
+                SetCaption(button, "转为拼音");
+                // Disabling the focused button dropped the focus; give it back.
+                if (hadFocus && GetFocus() == nullptr) SetFocus(button);
+            }
+        } buttonBack{button, buttonHadFocus};
 
-    const std::size_t count = RefreshHanziList(GetText(Control(Ctl::输入的汉字)));
-    const GbkText& extracted = SharedHanziList().Joined();
-    // The work box holds the extracted text afterwards; the conversion reads it from the
-    // list directly rather than copying it back out of the box.
-    SetText(work, extracted);
+        ClearText(work);
+        count = RefreshHanziList(GetText(Control(Ctl::输入的汉字)));
+        const GbkText& extracted = SharedHanziList().Joined();
+        // The work box holds the extracted text afterwards; the conversion reads it from the
+        // list directly rather than copying it back out of the box.
+        SetText(work, extracted);
 
-    const std::optional<PinyinMode> mode = SelectedMode();
-    const bool mixed = IsChecked(Control(Ctl::混排));
-    if (mode) SetText(output, ConvertHanziText(extracted, *mode, mixed));
-
-    SetEnabled(button, true);
-    SetCaption(button, "转为拼音");
-    // Disabling the focused button dropped the focus; give it back.
-    if (buttonHadFocus && GetFocus() == nullptr) SetFocus(button);
+        const std::optional<PinyinMode> mode = SelectedMode();
+        const bool mixed = IsChecked(Control(Ctl::混排));
+        if (mode) SetText(output, ConvertHanziText(extracted, *mode, mixed));
+    }
 
     HWND status = Control(Ctl::显示成功);
     SetCaption(status, ConvertStatusText(count));

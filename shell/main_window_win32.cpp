@@ -73,7 +73,13 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
         self->controls_.fill(nullptr);
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
-    return self->HandleMessage(msg, wParam, lParam);
+    // No exception leaves the window procedure: a text too big for memory drops the one
+    // command that met it, and the program and everything the user typed live on.
+    try {
+        return self->HandleMessage(msg, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
 }
 
 LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -230,7 +236,11 @@ LRESULT MainWindow::OnControlColor(HDC dc, HWND control, bool edit) {
 
 LRESULT CALLBACK MainWindow::BoxSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                              DWORD_PTR self) {
-    return reinterpret_cast<MainWindow*>(self)->HandleBoxMessage(hwnd, msg, wParam, lParam);
+    try {
+        return reinterpret_cast<MainWindow*>(self)->HandleBoxMessage(hwnd, msg, wParam, lParam);
+    } catch (...) {
+        return DefSubclassProc(hwnd, msg, wParam, lParam);
+    }
 }
 
 LRESULT MainWindow::HandleBoxMessage(HWND box, UINT msg, WPARAM wParam, LPARAM lParam) {
