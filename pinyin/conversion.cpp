@@ -1,6 +1,5 @@
 #include "pinyin/conversion.h"
 
-#include <array>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -86,9 +85,9 @@ public:
 
     // Converts a text of hanzi only; false (and out untouched) when it holds anything else.
     bool Convert(std::string_view text, GbkText& out) const {
-        const auto* const begin = reinterpret_cast<const unsigned char*>(text.data());
-        const auto* const end = begin + (text.size() & ~std::size_t{1});
         if (text.size() % 2 != 0) return false;
+        const auto* const begin = reinterpret_cast<const unsigned char*>(text.data());
+        const auto* const end = begin + text.size();
         std::size_t total = 0;
         for (const auto* p = begin; p < end; p += 2) {
             if (!IsHanziPair(p[0], p[1])) return false;
