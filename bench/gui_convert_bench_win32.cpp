@@ -1,7 +1,7 @@
 // Times the convert command on the real main window: from the click on 转拼音 to the
 // output box holding the whole result, for an input box of N hanzi (default 1,000,000).
 //   gui_convert_bench [N] [limit-seconds]
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 #include <commctrl.h>
 

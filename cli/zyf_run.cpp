@@ -7,10 +7,7 @@
 #include "cli/gbk_codec.h"
 #include "cli/piecewise_conversion.h"
 #include "cli/zyf_options.h"
-
-#ifndef ZYF_VERSION
-#error "ZYF_VERSION is set by the build"
-#endif
+#include "version.h"
 
 namespace {
 
@@ -192,7 +189,7 @@ int Run(const std::vector<std::string>& args, ZyfIo& io, std::size_t pieceSize) 
     const ZyfOptions& o = parsed.options;
     Output output(o.encoding, io);
     if (o.help) return output.Finish(output.WriteAscii(ZyfUsage()));
-    if (o.version) return output.Finish(output.WriteAscii("zyf " ZYF_VERSION "\n"));
+    if (o.version) return output.Finish(output.WriteAscii("zyf " ZYF_VERSION_TEXT "\n"));
 
     std::vector<Input> inputs;
     if (!OpenInputs(o, io, inputs)) return 1;

@@ -146,6 +146,10 @@ GbkText ConvertHanziText(std::string_view text, PinyinMode mode, bool mixed) {
     return ConvertLiteral(text, mode, mixed);
 }
 
+GbkText ConvertHanziTextStepByStep(std::string_view text, PinyinMode mode, bool mixed) {
+    return ConvertLiteral(text, mode, mixed);
+}
+
 Conversion ConvertText(std::string_view input, PinyinMode mode, bool mixed) {
     Conversion result;
     result.count = RefreshHanziList(input);

@@ -10,6 +10,9 @@ enum class PinyinMode { WithTones, WithoutTones, InitialsOnly };
 
 // Converts an extracted text (the joined items of a HanziList).
 GbkText ConvertHanziText(std::string_view text, PinyinMode mode, bool mixed);
+// The same, character by character without the pre-rendered table: the definition that the
+// fast path must agree with.
+GbkText ConvertHanziTextStepByStep(std::string_view text, PinyinMode mode, bool mixed);
 
 struct Conversion {
     GbkText text;

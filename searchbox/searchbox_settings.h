@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "shell/profile.h"
-#include "shell/screen_metrics.h"
+#include "profile/profile.h"
+#include "win32/screen_metrics.h"
 #include "text/gbk_text.h"
 
 inline constexpr std::string_view kSearchBoxConfigName = "RivIriRozezoVov.ini";

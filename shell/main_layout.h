@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "shell/screen_metrics.h"
+#include "win32/screen_metrics.h"
 
 // Control ids carry the design names; they are also the child windows' ids.
 enum class Ctl : int {

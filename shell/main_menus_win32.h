@@ -2,7 +2,7 @@
 #pragma once
 
 #include "win32/handles_win32.h"
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 // Command ids; both "淘宝淘实惠" items and both "rivor" items share one id.
 enum MenuCommand : UINT {

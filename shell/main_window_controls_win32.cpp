@@ -1,5 +1,5 @@
 // The main window's children, fonts, brushes and pictures.
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 #include <commctrl.h>
 
@@ -184,13 +184,8 @@ void MainWindow::ApplyBoxFont(Box box, const BoxFontSettings& font) {
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
     // A face name longer than the field is cut on a character boundary.
-    std::size_t n = 0;
-    while (n < font.face.size()) {
-        const std::size_t width = static_cast<unsigned char>(font.face[n]) >= 0x80 ? 2 : 1;
-        if (n + width > LF_FACESIZE - 1) break;
-        n += width;
-    }
-    font.face.copy(lf.lfFaceName, n);
+    const std::string_view face = CutOnCharBoundary(font.face, LF_FACESIZE - 1);
+    face.copy(lf.lfFaceName, face.size());
     UniqueFont created(CreateFontIndirectA(&lf));
     HWND hwnd = BoxWindow(box);
     if (hwnd) {

@@ -1,14 +1,16 @@
 #include "shell/main_window_win32.h"
 
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 #include <commctrl.h>
 
 #include "resources/resource_ids.h"
 #include "searchbox/search_box_win32.h"
 #include "deployment.h"
-#include "shell/link_opener_win32.h"
+#include "online/deals_channel_win32.h"
 #include "shell/main_menus_win32.h"
+#include "tools/label_tools.h"
+#include "win32/link_opener_win32.h"
 #include "win32/controls_win32.h"
 #include "win32/label_button_win32.h"
 #include "win32/popup_menu_win32.h"
@@ -153,18 +155,18 @@ void MainWindow::OnControlPressed(Ctl id) {
     case Ctl::标签_窗口假下并广告: On标签_窗口假下并广告Press(); break;
     case Ctl::图片框_广告: On图片框_广告Press(); break;
     case Ctl::显示成功: On显示成功Press(); break;
-    case Ctl::标签3: On标签3Press(); break;
-    case Ctl::标签1: On标签1Press(); break;
-    case Ctl::标签2: On标签2Press(); break;
-    case Ctl::标签10: On标签10Press(); break;
-    case Ctl::标签12: On标签12Press(); break;
-    case Ctl::标签13: On标签13Press(); break;
-    case Ctl::标签14: On标签14Press(); break;
-    case Ctl::标签4: On标签4Press(); break;
-    case Ctl::标签6: On标签6Press(); break;
-    case Ctl::标签5: On标签5Press(); break;
-    case Ctl::每行一组: On每行一组Press(); break;
-    case Ctl::不留空格: On不留空格Press(); break;
+    case Ctl::标签3: ClearBothBoxes(*this); break;           // 清空
+    case Ctl::标签1: PasteIntoInputBox(*this); break;        // 粘贴
+    case Ctl::标签2: ChooseBoxFont(*this, Box::Input); break;  // 设字体
+    case Ctl::标签10: KeepHanziOnly(*this); break;           // 删非汉字
+    case Ctl::标签12: ExamLayout(*this); break;              // 考题模式
+    case Ctl::标签13: CopyInputText(*this); break;           // 复制
+    case Ctl::标签14: CountHanzi(*this); break;              // 取汉字数
+    case Ctl::标签4: ClearOutputBox(*this); break;           // 清空
+    case Ctl::标签6: CopyOutputText(*this); break;           // 复制
+    case Ctl::标签5: ChooseBoxFont(*this, Box::Output); break;  // 设字体
+    case Ctl::每行一组: ReflowOneGroupPerLine(*this); break;
+    case Ctl::不留空格: RemoveBlanks(*this); break;
     default: break;  // separators, the rule, the edge strips and frames do nothing
     }
 }

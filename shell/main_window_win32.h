@@ -11,13 +11,14 @@
 
 #include "shell/main_layout.h"
 #include "shell/main_window_values.h"
-#include "shell/screen_metrics.h"
+#include "win32/screen_metrics.h"
 #include "shell/settings.h"
 #include "text/gbk_text.h"
+#include "tools/tool_host.h"
 #include "win32/font_dialog_win32.h"
 #include "win32/handles_win32.h"
 #include "win32/tray_icon_win32.h"
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 // What the window needs from the system, passed in so that tests can give their own.
 struct MainWindowOptions {
@@ -31,15 +32,13 @@ struct MainWindowOptions {
     std::function<void()> endProcess;                        // PostQuitMessage(0)
 };
 
-enum class Box { Input, Output };
-
 enum MainTimer : UINT_PTR {
     k时钟1 = 1,
     k时钟_联机,
     k时钟_迷你资讯,
 };
 
-class MainWindow {
+class MainWindow final : public ToolHost {
 public:
     explicit MainWindow(MainWindowOptions options);
     ~MainWindow();
@@ -53,7 +52,7 @@ public:
 
     // Operations of the window.
     void ConvertCommand();
-    void ShowStatus(std::string_view text);
+    void ShowStatus(std::string_view text) override;
     void ShowMainWindow();
     void ExitProgram();
     // ExitProgram without its last step: settings saved, tray icon removed, search window closed.
@@ -67,7 +66,7 @@ public:
     // Read-outs of the window's state.
     const GbkText& PlaceholderText() const { return placeholderText_; }
     const GbkText& ConfigPath() const { return configPath_; }
-    const BoxFontSettings& BoxFont(Box box) const { return box == Box::Input ? inputFont_ : outputFont_; }
+    const BoxFontSettings& BoxFont(Box box) const override { return box == Box::Input ? inputFont_ : outputFont_; }
     // The period a timer was last armed with; 0 when it is stopped.
     int TimerPeriod(MainTimer timer) const;
     FontDialog& SharedFontDialog() { return fontDialog_; }
@@ -90,7 +89,7 @@ private:
     // Creation (main_window_controls_win32.cpp).
     void CreateResources();
     void CreateControls();
-    void ApplyBoxFont(Box box, const BoxFontSettings& font);
+    void ApplyBoxFont(Box box, const BoxFontSettings& font) override;
     HWND BoxWindow(Box box) const { return Control(box == Box::Input ? Ctl::输入的汉字 : Ctl::转成的拼音); }
 
     // Start-up and settings (startup_win32.cpp).
@@ -124,29 +123,18 @@ private:
     void OpenDeals();
     void PopUp(HMENU menu);
 
-    // Input-side tools (tools/input_tools_win32.cpp).
-    void On标签3Press();   // 清空
-    void On标签1Press();   // 粘贴
-    void On标签2Press();   // 设字体
-    void On标签10Press();  // 删非汉字
-    void On标签12Press();  // 考题模式
-    void On标签13Press();  // 复制
-    void On标签14Press();  // 取汉字数
+    // What the label-row tools see of the window (main_window_tools_win32.cpp).
+    GbkText BoxText(Box box) const override;
+    std::size_t BoxTextLength(Box box) const override;
+    void SetBoxText(Box box, std::string_view text) override;
+    void SetBoxTextCaretAtEnd(Box box, std::string_view text) override;
+    void FocusBox(Box box) override;
+    bool MixedLayout() const override;
+    void ShowMessage(std::string_view text) override;
+    GbkText ReadClipboard() override;
+    void WriteClipboard(std::string_view text) override;
+    std::optional<BoxFontSettings> RunFontDialog(const BoxFontSettings& current) override;
     void On输入的汉字Press();
-    void ClearBox(Box box);
-    void ChooseBoxFont(Box box);
-    void KeepHanziOnly();
-    void ExamLayout();
-    void CountHanzi();
-
-    // Output-side tools (tools/output_tools_win32.cpp).
-    void On标签4Press();  // 清空
-    void On标签6Press();  // 复制
-    void On标签5Press();  // 设字体
-    void On每行一组Press();
-    void On不留空格Press();
-    void ReflowOneGroupPerLine();
-    void RemoveBlanks();
 
     MainWindowOptions options_;
     HWND hwnd_ = nullptr;

@@ -4,15 +4,6 @@
 
 #include "text/text_number.h"
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#endif
-
 namespace {
 
 constexpr std::string_view kSection = "general";
@@ -85,24 +76,4 @@ void SaveSettings(Profile& profile, const Settings& current) {
     }
 }
 
-#ifndef _WIN32
-bool WriteDefaultConfig(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    // No other writer while the file is cut and filled; the lock is taken before the cut.
-    bool ok = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::ftruncate(fd, 0) == 0;
-    for (std::size_t done = 0; ok && done < kDefaultConfigText.size();) {
-        const ssize_t n = ::write(fd, kDefaultConfigText.data() + done, kDefaultConfigText.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<std::size_t>(n);
-    }
-    ok = ::close(fd) == 0 && ok;
-    return ok;
-}
-
-bool PathExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
-}
-#endif
+bool WriteDefaultConfig(const std::string& path) { return WriteFileExclusively(path, kDefaultConfigText); }

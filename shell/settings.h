@@ -6,14 +6,10 @@
 #include <string_view>
 
 #include "pinyin/conversion.h"
-#include "shell/profile.h"
+#include "profile/file_replace.h"
+#include "profile/profile.h"
 #include "text/gbk_text.h"
-
-struct BoxFontSettings {
-    GbkText face;
-    int points = 0;
-    int color = 0;  // 0x00BBGGRR
-};
+#include "win32/box_font.h"
 
 // Values travelling between config.ini and the main window. A mode is present only when
 // the file named one exactly, so that an unknown word leaves the radio buttons as they are.
@@ -39,5 +35,3 @@ void SaveSettings(Profile& profile, const Settings& current);
 // Creates or truncates the file with kDefaultConfigText, opened for exclusive writing.
 // False when the file could not be written.
 bool WriteDefaultConfig(const std::string& path);
-// True when anything (file or folder) exists at path.
-bool PathExists(const std::string& path);

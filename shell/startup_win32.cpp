@@ -3,7 +3,7 @@
 #include "searchbox/search_box_win32.h"
 #include "shell/main_window_win32.h"
 #include "shell/settings.h"
-#include "shell/version.h"
+#include "version.h"
 #include "tools/text_tools.h"
 #include "win32/controls_win32.h"
 

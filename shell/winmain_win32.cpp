@@ -1,6 +1,6 @@
 // Program start: common controls, the main window (whose creation runs the start-up), and
 // the message loop until the exit ends it.
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 #include <commctrl.h>
 

@@ -5,18 +5,14 @@
 
 namespace {
 
-unsigned char FoldCase(unsigned char b) {
-    return (b >= 'A' && b <= 'Z') ? static_cast<unsigned char>(b + ('a' - 'A')) : b;
-}
-
 bool MatchesAt(std::string_view text, std::size_t at, std::string_view needle, bool ignoreCase) {
     if (needle.size() > text.size() - at) return false;
     if (!ignoreCase) {
         return text[at] == needle[0] && std::memcmp(text.data() + at, needle.data(), needle.size()) == 0;
     }
     for (std::size_t k = 0; k < needle.size(); ++k) {
-        if (FoldCase(static_cast<unsigned char>(text[at + k])) !=
-            FoldCase(static_cast<unsigned char>(needle[k])))
+        if (AsciiLower(static_cast<unsigned char>(text[at + k])) !=
+            AsciiLower(static_cast<unsigned char>(needle[k])))
             return false;
     }
     return true;

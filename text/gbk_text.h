@@ -1,15 +1,13 @@
 // The GBK text model: byte strings in code page 936, positions counted from 1.
-//
-// Two ways of stepping through a text are in use. The character-wise rule treats a
-// byte 0x80..0xFF and the byte after it as one character (searches, replacements,
-// blank removal); the lead-byte rule of code page 936 only accepts 0x81..0xFE as a
-// lead byte (hanzi extraction). They differ for 0x80 and 0xFF alone.
+// Searches and replacements step character-wise (text/gbk_char.h).
 #pragma once
 
 #include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+
+#include "text/gbk_char.h"
 
 using GbkText = std::string;
 using TextPos = std::ptrdiff_t;
@@ -43,10 +41,3 @@ GbkText RemoveAllSpaces(std::string_view text);
 
 // Folds the full-width forms A3 A1..A3 FE, the full-width blank, ～, ☆ and ★ to ASCII.
 GbkText ToHalfWidth(std::string_view text);
-
-inline bool IsHighByte(unsigned char byte) { return byte >= 0x80; }
-
-// Byte length of the character that starts at index i under the character-wise rule.
-inline std::size_t CharWidthAt(std::string_view text, std::size_t i) {
-    return IsHighByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
-}

@@ -6,9 +6,6 @@
 
 #include "text/gbk_text.h"
 
-// Lead byte of code page 936: 0x81..0xFE.
-inline bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
-
 // GBK/3 (81..A0 x 40..FE), GBK/4 (AA..FE x 40..A0) and the GB2312 hanzi rows (B0..F7 x A1..FE).
 // Second byte 0x7F and unassigned codes inside these blocks pass.
 constexpr bool IsHanziPair(unsigned char b1, unsigned char b2) {

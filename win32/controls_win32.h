@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "text/gbk_text.h"
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 // The window text, or the text of an edit box, as GBK bytes.
 inline GbkText GetText(HWND hwnd) {

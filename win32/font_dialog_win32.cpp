@@ -14,14 +14,9 @@ int ScreenDpiY() {
 
 // Copies a face name into a LOGFONT, cut short at a character boundary when it is too long.
 void SetFaceName(LOGFONTA& font, std::string_view face) {
-    std::size_t length = 0;
-    while (length < face.size()) {
-        const std::size_t width = CharWidthAt(face, length);
-        if (length + width > LF_FACESIZE - 1) break;
-        length += width;
-    }
+    const std::string_view cut = CutOnCharBoundary(face, LF_FACESIZE - 1);
     std::memset(font.lfFaceName, 0, sizeof font.lfFaceName);
-    std::memcpy(font.lfFaceName, face.data(), length);
+    std::memcpy(font.lfFaceName, cut.data(), cut.size());
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <functional>
 #include <optional>
 
-#include "shell/settings.h"
-#include "win32/windows_h.h"
+#include "win32/box_font.h"
+#include "win32/windows_h_win32.h"
 
 class FontDialog {
 public:

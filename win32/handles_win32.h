@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 template <typename H, typename Traits>
 class UniqueHandle {

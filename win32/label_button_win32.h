@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 // Sent to the parent as WM_COMMAND(MAKEWPARAM(id, kLabelPressed), label) on WM_LBUTTONDOWN.
 inline constexpr WORD kLabelPressed = 0x0A01;

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 // Pops up menu at the mouse pointer; the chosen item arrives at owner as WM_COMMAND.
 // The owner becomes the foreground window first, so that the menu closes when the user

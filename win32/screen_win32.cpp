@@ -1,6 +1,6 @@
 #include "win32/screen_win32.h"
 
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 ScreenMetrics ReadScreenMetrics() {
     ScreenMetrics m;

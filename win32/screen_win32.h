@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/screen_metrics.h"
+#include "win32/screen_metrics.h"
 
 // Reads the primary screen's size and work area from the system.
 ScreenMetrics ReadScreenMetrics();

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "win32/text_buffer.h"
-#include "win32/text_layout.h"
-#include "win32/windows_h.h"
+#include "text/text_buffer.h"
+#include "text/text_layout.h"
+#include "win32/windows_h_win32.h"
 
 class TextBoxWindow {
 public:

@@ -14,7 +14,7 @@
 // tells the parent EN_SETFOCUS, EN_KILLFOCUS, EN_UPDATE, EN_CHANGE, EN_MAXTEXT and EN_VSCROLL.
 #pragma once
 
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 inline constexpr char kTextBoxClassName[] = "ZyfTextBox";
 

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "text/gbk_char.h"
+
 NOTIFYICONDATAA TrayIcon::Data() const {
     NOTIFYICONDATAA data{};
     data.cbSize = sizeof data;
@@ -11,14 +13,9 @@ NOTIFYICONDATAA TrayIcon::Data() const {
     data.uCallbackMessage = callbackMessage_;
     data.hIcon = icon_;
     // The tip is cut on a character boundary so that no half of a GBK pair is shown.
-    std::size_t n = 0;
-    while (n < tip_.size()) {
-        const std::size_t width = static_cast<unsigned char>(tip_[n]) >= 0x80 ? 2 : 1;
-        if (n + width > sizeof data.szTip - 1) break;
-        n += width;
-    }
-    std::memcpy(data.szTip, tip_.data(), n);
-    data.szTip[n] = '\0';
+    const std::string_view tip = CutOnCharBoundary(tip_, sizeof data.szTip - 1);
+    std::memcpy(data.szTip, tip.data(), tip.size());
+    data.szTip[tip.size()] = '\0';
     return data;
 }
 

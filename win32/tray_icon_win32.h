@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 #include <shellapi.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 // Registers a window class the first time it is asked for; a class of that name already
 // registered for the instance counts as done. Fills in cbSize.

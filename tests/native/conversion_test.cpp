@@ -78,6 +78,31 @@ TEST(ConvertHanziText, FastPathAgreesWithTheStepByStepConversion) {
     }
 }
 
+// Every hanzi code alone, after each other hanzi, and all of them in one text, in every mode
+// and layout: the pre-rendered table holds exactly what the step-by-step conversion writes.
+TEST(ConvertHanziTextExhaustive, FastPathAgreesWithTheStepByStepPathOnEveryHanzi) {
+    std::string all;
+    for (unsigned b1 = 0x81; b1 <= 0xFE; ++b1) {
+        for (unsigned b2 = 0x40; b2 <= 0xFE; ++b2) {
+            const char pair[2] = {static_cast<char>(b1), static_cast<char>(b2)};
+            if (IsHanzi(std::string_view(pair, 2))) all.append(pair, 2);
+        }
+    }
+    ASSERT_GT(all.size(), 2u * 20000);
+    for (PinyinMode mode : {PinyinMode::WithTones, PinyinMode::WithoutTones, PinyinMode::InitialsOnly}) {
+        for (bool mixed : {false, true}) {
+            for (std::size_t i = 0; i < all.size(); i += 2) {
+                const std::string_view one(all.data() + i, 2);
+                ASSERT_EQ(ConvertHanziText(one, mode, mixed), ConvertHanziTextStepByStep(one, mode, mixed))
+                    << std::hex << (static_cast<unsigned char>(one[0]) << 8 | static_cast<unsigned char>(one[1]));
+                const std::string two = std::string("中") + std::string(one);
+                ASSERT_EQ(ConvertHanziText(two, mode, mixed), ConvertHanziTextStepByStep(two, mode, mixed));
+            }
+            ASSERT_EQ(ConvertHanziText(all, mode, mixed), ConvertHanziTextStepByStep(all, mode, mixed));
+        }
+    }
+}
+
 TEST(ConvertHanziText, StepsOverAnythingThatIsNotAHanzi) {
     // Only extracted text reaches the conversion from the program, but any text is handled:
     // single bytes are dropped, a two-byte character without reading stands for itself.

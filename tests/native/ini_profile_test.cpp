@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "shell/profile.h"
+#include "profile/profile.h"
 #include "tests/support/profile_cases.h"
 #include "tests/support/test_paths.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "shell/link_command.h"
+#include "win32/link_command.h"
 
 namespace {
 

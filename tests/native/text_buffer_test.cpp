@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "win32/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 

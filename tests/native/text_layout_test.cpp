@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "win32/text_layout.h"
+#include "text/text_layout.h"
 
 namespace {
 

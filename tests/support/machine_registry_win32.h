@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 // Sets the default value of HKLM\subKey (creating the key), stored with the given type and
 // bytes as they are; zeroTerminated adds the final zero that REG_SZ values normally carry.

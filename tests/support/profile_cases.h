@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/profile.h"
+#include "profile/profile.h"
 
 struct ProfileCase {
     std::string_view name;                  // letters, digits and '_' only

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/profile.h"
+#include "profile/profile.h"
 
 class RecordingProfile final : public Profile {
 public:

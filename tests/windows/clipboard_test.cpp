@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "win32/clipboard_win32.h"
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 namespace {
 

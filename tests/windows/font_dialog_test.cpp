@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "tests/support/dialogs_win32.h"
-#include "tools/box_font_win32.h"
+#include "tests/support/memory_tool_host.h"
+#include "tools/label_tools.h"
 #include "win32/font_dialog_win32.h"
 #include "win32/message_box_win32.h"
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 namespace {
 
@@ -165,24 +166,37 @@ TEST(FontDialog, TheSystemDialogGivesBackWhatItWasOpenedWith) {
     EXPECT_EQ(chosen->color, 255);
 }
 
+// The tool's message goes through the real message box, the dialog through the real
+// FontDialog with its runner steered.
+class DialogToolHost : public MemoryToolHost {
+public:
+    FontDialog dialog;
+    void ShowMessage(std::string_view text) override { ::ShowMessage(text); }
+    std::optional<BoxFontSettings> RunFontDialog(const BoxFontSettings& current) override {
+        return dialog.Choose(nullptr, current);
+    }
+};
+
 TEST(ChooseBoxFont, SaysWhatIsTakenBeforeEveryDialog) {
     std::vector<std::string> events;
     SetMessageObserver([&](const GbkText& text, const GbkText& caption) {
         events.push_back("message " + text + " / " + caption);
     });
-    FontDialog dialog;
-    dialog.SetRunnerForTest([&](CHOOSEFONTA& d) {
+    DialogToolHost host;
+    host.dialog.SetRunnerForTest([&](CHOOSEFONTA& d) {
         events.push_back("dialog " + std::string(d.lpLogFont->lfFaceName));
         return events.size() > 2 ? ChooseEverything(d, "黑体", 16, 0) : FALSE;
     });
-    EXPECT_EQ(ChooseBoxFont(dialog, nullptr, {"宋体", 9, 0}), std::nullopt);
-    const auto chosen = ChooseBoxFont(dialog, nullptr, {"Tahoma", 9, 0});
+    host.fonts[0] = {"宋体", 9, 0};
+    ChooseBoxFont(host, Box::Input);
+    EXPECT_EQ(host.BoxFont(Box::Input).face, "宋体");
+    host.fonts[1] = {"Tahoma", 9, 0};
+    ChooseBoxFont(host, Box::Output);
     SetMessageObserver({});
 
     const std::string message = "message 仅允许设置字体名称、字体大小和文本颜色 / 鹭汀软件之字音坊";
     EXPECT_EQ(events, (std::vector<std::string>{message, "dialog 宋体", message, "dialog Tahoma"}));
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(chosen->face, "黑体");
+    EXPECT_EQ(host.BoxFont(Box::Output).face, "黑体");
 }
 
 }  // namespace

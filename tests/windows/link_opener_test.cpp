@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "deployment.h"
-#include "shell/link_opener_win32.h"
+#include "online/deals_channel_win32.h"
+#include "win32/link_opener_win32.h"
 #include "tests/support/machine_registry_win32.h"
 #include "tests/support/test_paths.h"
 #include "win32/clipboard_win32.h"
 #include "win32/message_box_win32.h"
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 namespace {
 

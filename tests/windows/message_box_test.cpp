@@ -8,7 +8,7 @@
 
 #include "tests/support/dialogs_win32.h"
 #include "win32/message_box_win32.h"
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 namespace {
 

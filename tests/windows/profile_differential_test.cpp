@@ -7,10 +7,10 @@
 #include <string>
 #include <tuple>
 
-#include "shell/profile.h"
+#include "profile/profile.h"
 #include "tests/support/profile_cases.h"
 #include "tests/support/test_paths.h"
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "tests/support/machine_registry_win32.h"
 #include "win32/registry_win32.h"
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "win32/screen_win32.h"
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "win32/windows_h.h"
+#include "win32/windows_h_win32.h"
 
 int main(int argc, char** argv) {
     char self[MAX_PATH] = {};

@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "win32/text_buffer.h"
+#include "text/text_buffer.h"
 
 // Widths of characters in pixels, each distinct character measured once.
 class CharWidths {

@@ -24,8 +24,6 @@ inline bool IsPinyinLetter(unsigned char lead, unsigned char trail) {
     return lead == 0xA8 && trail >= 0xA1 && trail <= 0xC0;
 }
 
-// The character start at or before pos.
-std::size_t CharStartAtOrBefore(std::string_view text, std::size_t pos);
 // The start of the character before pos (pos itself a boundary); CR LF is stepped over whole.
 std::size_t PreviousCharStart(std::string_view text, std::size_t pos);
 // The boundary after the character at pos; CR LF is stepped over whole.

@@ -1,4 +1,4 @@
-#include "win32/text_layout.h"
+#include "text/text_layout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "win32/text_buffer.h"
+#include "text/text_buffer.h"
 
 namespace {
 
@@ -27,20 +27,6 @@ std::size_t CaretPosition(std::string_view text, std::size_t pos) {
 }
 
 }  // namespace
-
-std::size_t CharStartAtOrBefore(std::string_view text, std::size_t pos) {
-    if (pos >= text.size()) return text.size();
-    // A byte below 0x80 is never the first byte of a pair, so the place after it is always a
-    // boundary; walk forward from the last such place.
-    std::size_t i = pos;
-    while (i > 0 && IsHighByte(static_cast<unsigned char>(text[i - 1]))) --i;
-    while (i < pos) {
-        const std::size_t next = i + CharWidthAt(text, i);
-        if (next > pos) break;
-        i = next;
-    }
-    return i;
-}
 
 std::size_t PreviousCharStart(std::string_view text, std::size_t pos) {
     if (pos == 0) return 0;

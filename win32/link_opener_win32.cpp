@@ -1,7 +1,6 @@
-#include "shell/link_opener_win32.h"
+#include "win32/link_opener_win32.h"
 
-#include "deployment.h"
-#include "shell/link_command.h"
+#include "win32/link_command.h"
 #include "win32/clipboard_win32.h"
 #include "win32/handles_win32.h"
 #include "win32/message_box_win32.h"
@@ -42,5 +41,3 @@ void LinkOpener(std::string_view address) {
     WriteClipboardText(nullptr, address);
     ShowMessage("未发现默认网络浏览器或默认网络浏览器配置错误，该网址已送至剪贴板。", "提示：");
 }
-
-void OpenDealsChannel() { LinkOpener(kDealsChannelAddress); }

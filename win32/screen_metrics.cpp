@@ -1,4 +1,4 @@
-#include "shell/screen_metrics.h"
+#include "win32/screen_metrics.h"
 
 int BottomTaskbarHeight(int screenHeight, int workAreaBottom) {
     const long long height = static_cast<long long>(screenHeight) - workAreaBottom;

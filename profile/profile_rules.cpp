@@ -1,4 +1,4 @@
-#include "shell/profile_rules.h"
+#include "profile/profile_rules.h"
 
 std::string_view UpToZeroByte(std::string_view text) {
     return text.substr(0, text.find('\0'));

@@ -1,4 +1,4 @@
-#include "shell/link_command.h"
+#include "win32/link_command.h"
 
 namespace {
 

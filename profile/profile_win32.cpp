@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "shell/profile.h"
-#include "shell/profile_rules.h"
-#include "win32/windows_h.h"
+#include "profile/profile.h"
+#include "profile/profile_rules.h"
+#include <windows.h>
 
 namespace {
 

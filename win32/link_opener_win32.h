@@ -5,6 +5,3 @@
 // Opens a web address in the browser registered under HKLM\SOFTWARE\Clients\StartMenuInternet;
 // when no process can be started, puts the address on the clipboard and says so.
 void LinkOpener(std::string_view address);
-
-// Opens the shopping site's affiliate channel page.
-void OpenDealsChannel();

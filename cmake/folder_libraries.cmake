@@ -1,0 +1,33 @@
+# Makes the library zyf_<folder> of every folder named in folder_dependencies.txt.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/folder_dependencies.txt _zyf_rules REGEX "^[a-z0-9_]+:")
+set(ZYF_FOLDERS)
+foreach(rule ${_zyf_rules})
+  string(REGEX MATCH "^([a-z0-9_]+):(.*)$" _ "${rule}")
+  set(folder ${CMAKE_MATCH_1})
+  string(STRIP "${CMAKE_MATCH_2}" uses)
+  separate_arguments(uses)
+  list(APPEND ZYF_FOLDERS ${folder})
+
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${folder}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "_main\\.cpp$")
+  if(WIN32)
+    list(FILTER sources EXCLUDE REGEX "_native\\.cpp$")
+    list(FILTER sources EXCLUDE REGEX "winmain_win32\\.cpp$")
+  else()
+    list(FILTER sources EXCLUDE REGEX "_win32\\.cpp$")
+  endif()
+
+  set(deps)
+  foreach(u ${uses})
+    list(APPEND deps zyf_${u})
+  endforeach()
+  # A folder without sources for this build (headers only, or only the other build's
+  # files) is an interface library that still passes its dependencies on.
+  if(sources)
+    add_library(zyf_${folder} STATIC ${sources})
+    target_link_libraries(zyf_${folder} PUBLIC ${deps})
+  else()
+    add_library(zyf_${folder} INTERFACE)
+    target_link_libraries(zyf_${folder} INTERFACE ${deps})
+  endif()
+endforeach()

@@ -1,0 +1,4 @@
+#pragma once
+
+// Opens the shopping site's affiliate channel page with the link opener.
+void OpenDealsChannel();
