@@ -10,6 +10,7 @@
 #include "shell/main_window_win32.h"
 #include "win32/controls_win32.h"
 #include "win32/label_button_win32.h"
+#include "win32/screen_win32.h"
 #include "win32/text_box_win32.h"
 
 namespace {
@@ -25,13 +26,6 @@ UniqueFont PixelFont(int pixels, const char* face) {
     return UniqueFont(CreateFontA(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                   DEFAULT_PITCH | FF_DONTCARE, face));
-}
-
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
 }
 
 UniqueBitmap LoadPicture(int id) {
@@ -177,7 +171,7 @@ void MainWindow::CreateControls() {
 void MainWindow::ApplyBoxFont(Box box, const BoxFontSettings& font) {
     (box == Box::Input ? inputFont_ : outputFont_) = font;
     LOGFONTA lf{};
-    lf.lfHeight = -MulDiv(font.points, ScreenDpi(), 72);
+    lf.lfHeight = -MulDiv(font.points, ScreenDpiY(), 72);
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;

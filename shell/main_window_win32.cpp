@@ -46,7 +46,7 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::Create() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (!RegisterMainClass(instance, WindowProc)) return false;
+    if (!RegisterMainClass(instance, BoundWindowProc<MainWindow>)) return false;
     const PixelRect place = CreationPlace(options_.screen);
     // WS_SYSMENU and WS_MINIMIZEBOX give the taskbar button its minimise and restore.
     CreateWindowExA(WS_EX_APPWINDOW, kClassName, "", WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX,
@@ -59,29 +59,15 @@ HWND MainWindow::Control(Ctl id) const {
     return i < controls_.size() ? controls_[i] : nullptr;
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    MainWindow* self = nullptr;
-    if (msg == WM_NCCREATE) {
-        self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    } else {
-        self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    }
-    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        self->controls_.fill(nullptr);
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    // No exception leaves the window procedure: a text too big for memory drops the one
-    // command that met it, and the program and everything the user typed live on.
-    try {
-        return self->HandleMessage(msg, wParam, lParam);
-    } catch (...) {
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
+MainWindow* MainWindow::BindWindow(HWND hwnd, const CREATESTRUCTA& create) {
+    auto* self = static_cast<MainWindow*>(create.lpCreateParams);
+    self->hwnd_ = hwnd;
+    return self;
+}
+
+void MainWindow::UnbindWindow(MainWindow* self) noexcept {
+    self->hwnd_ = nullptr;
+    self->controls_.fill(nullptr);
 }
 
 LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -15,6 +15,7 @@
 #include "shell/settings.h"
 #include "text/gbk_text.h"
 #include "tools/tool_host.h"
+#include "win32/bound_window_win32.h"
 #include "win32/font_dialog_win32.h"
 #include "win32/handles_win32.h"
 #include "win32/tray_icon_win32.h"
@@ -80,7 +81,9 @@ public:
 private:
     static constexpr UINT kTrayIconId = 1;
 
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK BoundWindowProc<MainWindow>(HWND, UINT, WPARAM, LPARAM);
+    static MainWindow* BindWindow(HWND hwnd, const CREATESTRUCTA& create);
+    static void UnbindWindow(MainWindow* self) noexcept;
     static LRESULT CALLBACK BoxSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                                             UINT_PTR id, DWORD_PTR self);
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);

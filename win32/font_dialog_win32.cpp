@@ -3,14 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+#include "win32/screen_win32.h"
 
-int ScreenDpiY() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
+namespace {
 
 // Copies a face name into a LOGFONT, cut short at a character boundary when it is too long.
 void SetFaceName(LOGFONTA& font, std::string_view face) {

@@ -55,9 +55,9 @@ struct KernelHandleTraits {
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE h) { CloseHandle(h); }
 };
-struct FileHandleTraits {
-    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE h) { CloseHandle(h); }
+struct MemoryDcTraits {
+    static HDC Invalid() { return nullptr; }
+    static void Close(HDC h) { DeleteDC(h); }
 };
 struct RegKeyTraits {
     static HKEY Invalid() { return nullptr; }
@@ -71,8 +71,25 @@ using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits<HBITMAP>>;
 using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
-using UniqueFileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
+using UniqueMemoryDc = UniqueHandle<HDC, MemoryDcTraits>;  // CreateCompatibleDC
 using UniqueRegKey = UniqueHandle<HKEY, RegKeyTraits>;
+
+// A window's (or, for nullptr, the screen's) device context from GetDC, released on leaving.
+class WindowDc {
+public:
+    explicit WindowDc(HWND hwnd = nullptr) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+    ~WindowDc() {
+        if (dc_) ReleaseDC(hwnd_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC Get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
 
 // Restores the object that was selected into a device context before.
 class SelectGuard {

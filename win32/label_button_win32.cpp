@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "win32/bound_window_win32.h"
 #include "win32/controls_win32.h"
 #include "win32/handles_win32.h"
 #include "win32/window_class_win32.h"
@@ -11,27 +12,39 @@ namespace {
 
 constexpr char kClassName[] = "ZyfLabelButton";
 
-struct LabelState {
-    LabelLook look;
-};
+// Each label owns its look; the window makes it at creation and deletes it at its end.
+class LabelWindow {
+public:
+    LabelWindow(HWND hwnd, const LabelLook& look) : hwnd_(hwnd), look_(look) {}
 
-LabelState* StateOf(HWND hwnd) { return reinterpret_cast<LabelState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
+    static LabelWindow* BindWindow(HWND hwnd, const CREATESTRUCTA& create) {
+        return new LabelWindow(hwnd, *static_cast<const LabelLook*>(create.lpCreateParams));
+    }
+    static void UnbindWindow(LabelWindow* self) noexcept { delete self; }
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    void SetLook(const LabelLook& look) {
+        look_ = look;
+        InvalidateRect(hwnd_, nullptr, FALSE);
+    }
+
+private:
+    HWND hwnd_;
+    LabelLook look_;
+};
 
 void DrawPicture(HDC dc, HBITMAP bitmap, int x, int y, int width, int height, bool stretch) {
     BITMAP info{};
     if (!GetObjectA(bitmap, sizeof info, &info)) return;
-    HDC memory = CreateCompatibleDC(dc);
+    const UniqueMemoryDc memory(CreateCompatibleDC(dc));
     if (!memory) return;
-    {
-        SelectGuard guard(memory, bitmap);
-        if (stretch) {
-            SetStretchBltMode(dc, COLORONCOLOR);
-            StretchBlt(dc, x, y, width, height, memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-        } else {
-            BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
-        }
+    const SelectGuard guard(memory.Get(), bitmap);
+    if (stretch) {
+        SetStretchBltMode(dc, COLORONCOLOR);
+        StretchBlt(dc, x, y, width, height, memory.Get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    } else {
+        BitBlt(dc, x, y, info.bmWidth, info.bmHeight, memory.Get(), 0, 0, SRCCOPY);
     }
-    DeleteDC(memory);
 }
 
 void Paint(HWND hwnd, const LabelLook& look) {
@@ -65,26 +78,13 @@ void Paint(HWND hwnd, const LabelLook& look) {
     EndPaint(hwnd, &ps);
 }
 
-LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        const auto* cs = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        auto state = std::make_unique<LabelState>();
-        state->look = *static_cast<const LabelLook*>(cs->lpCreateParams);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state.release()));
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    LabelState* state = StateOf(hwnd);
-    if (!state) return DefWindowProcA(hwnd, msg, wParam, lParam);
-
+LRESULT LabelWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = hwnd_;
     switch (msg) {
-    case WM_NCDESTROY:
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        delete state;
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_ERASEBKGND:
         return 1;  // WM_PAINT fills the whole label
     case WM_PAINT:
-        Paint(hwnd, state->look);
+        Paint(hwnd, look_);
         return 0;
     case WM_SETTEXT: {
         const LRESULT result = DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -92,13 +92,13 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_SETFONT:
-        state->look.font = reinterpret_cast<HFONT>(wParam);
+        look_.font = reinterpret_cast<HFONT>(wParam);
         if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, FALSE);
         return 0;
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(state->look.font);
+        return reinterpret_cast<LRESULT>(look_.font);
     case WM_SETCURSOR:
-        if (state->look.handCursor && LOWORD(lParam) == HTCLIENT) {
+        if (look_.handCursor && LOWORD(lParam) == HTCLIENT) {
             SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
             return TRUE;
         }
@@ -119,7 +119,7 @@ LRESULT CALLBACK LabelProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 bool RegisterLabelClass(HINSTANCE instance) {
     WNDCLASSEXA wc{};
-    wc.lpfnWndProc = LabelProc;
+    wc.lpfnWndProc = BoundWindowProc<LabelWindow>;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.lpszClassName = kClassName;
@@ -141,9 +141,6 @@ HWND CreateLabelButton(HWND parent, int id, std::string_view text, int left, int
 }
 
 void SetLabelLook(HWND label, const LabelLook& look) {
-    if (GetWindowLongPtrA(label, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(LabelProc)) return;
-    if (LabelState* state = StateOf(label)) {
-        state->look = look;
-        InvalidateRect(label, nullptr, FALSE);
-    }
+    if (GetWindowLongPtrA(label, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&BoundWindowProc<LabelWindow>)) return;
+    if (LabelWindow* self = BoundObject<LabelWindow>(label)) self->SetLook(look);
 }

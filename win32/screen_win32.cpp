@@ -1,5 +1,6 @@
 #include "win32/screen_win32.h"
 
+#include "win32/handles_win32.h"
 #include "win32/windows_h_win32.h"
 
 ScreenMetrics ReadScreenMetrics() {
@@ -11,4 +12,10 @@ ScreenMetrics ReadScreenMetrics() {
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     m.workAreaBottom = workArea.bottom;
     return m;
+}
+
+int ScreenDpiY() {
+    const WindowDc screen;
+    const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
+    return dpi > 0 ? dpi : 96;
 }

@@ -8,6 +8,7 @@
 
 #include "text/text_buffer.h"
 #include "text/text_layout.h"
+#include "win32/handles_win32.h"
 #include "win32/windows_h_win32.h"
 
 class TextBoxWindow {
@@ -17,7 +18,9 @@ public:
     TextBoxWindow(const TextBoxWindow&) = delete;
     TextBoxWindow& operator=(const TextBoxWindow&) = delete;
 
-    LRESULT Handle(UINT msg, WPARAM wParam, LPARAM lParam);
+    static TextBoxWindow* BindWindow(HWND hwnd, const CREATESTRUCTA&) { return new TextBoxWindow(hwnd); }
+    static void UnbindWindow(TextBoxWindow* self) noexcept { delete self; }
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
     // Pixels kept free left and right of the text, as an edit box keeps for its font.
@@ -87,7 +90,7 @@ private:
     TextBuffer buffer_;
     TextLayout layout_;
     HFONT font_ = nullptr;  // not owned; null: the system font
-    HDC measureDc_ = nullptr;
+    UniqueMemoryDc measureDc_;
     HGDIOBJ measureDcFont_ = nullptr;
     int lineHeight_ = 16;
     int tabStop_ = 32;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "win32/bound_window_win32.h"
 #include "win32/handles_win32.h"
 #include "win32/text_box_state_win32.h"
 #include "win32/window_class_win32.h"
@@ -19,14 +20,11 @@ constexpr std::size_t kDefaultLimit = 0x7FFFFFFE;
 
 TextBoxWindow::TextBoxWindow(HWND hwnd) : hwnd_(hwnd), measureDc_(CreateCompatibleDC(nullptr)) {
     buffer_.SetLimit(kDefaultLimit);
-    if (measureDc_) measureDcFont_ = SelectObject(measureDc_, GetStockObject(SYSTEM_FONT));
+    if (measureDc_) measureDcFont_ = SelectObject(measureDc_.Get(), GetStockObject(SYSTEM_FONT));
 }
 
 TextBoxWindow::~TextBoxWindow() {
-    if (measureDc_) {
-        SelectObject(measureDc_, measureDcFont_);
-        DeleteDC(measureDc_);
-    }
+    if (measureDc_) SelectObject(measureDc_.Get(), measureDcFont_);
 }
 
 // --- creation, text and font ---
@@ -65,13 +63,13 @@ void TextBoxWindow::OnSetFont(HFONT font, bool redraw) {
     HGDIOBJ selected = font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT);
     TEXTMETRICA tm{};
     if (measureDc_) {
-        SelectObject(measureDc_, selected);
-        GetTextMetricsA(measureDc_, &tm);
+        SelectObject(measureDc_.Get(), selected);
+        GetTextMetricsA(measureDc_.Get(), &tm);
     }
     lineHeight_ = tm.tmHeight > 0 ? static_cast<int>(tm.tmHeight) : 16;
     // An edit box's tab stops stand every 32 dialog units: eight average characters.
     tabStop_ = tm.tmAveCharWidth > 0 ? 8 * static_cast<int>(tm.tmAveCharWidth) : 32;
-    HDC dc = measureDc_;
+    HDC dc = measureDc_.Get();
     layout_.SetMeasure([dc](std::string_view ch) {
         if (!dc) return 0;
         if (ch.size() == 1) {
@@ -124,17 +122,16 @@ void TextBoxWindow::OnPaint() {
     if (!dc) return;
     const int width = std::max(clientWidth_, 1), height = std::max(clientHeight_, 1);
     // Drawn off screen first, so that scrolling through a long text does not flicker.
-    HDC memory = CreateCompatibleDC(dc);
-    UniqueBitmap bitmap(memory ? CreateCompatibleBitmap(dc, width, height) : nullptr);
+    const UniqueMemoryDc memory(CreateCompatibleDC(dc));
+    const UniqueBitmap bitmap(memory ? CreateCompatibleBitmap(dc, width, height) : nullptr);
     if (bitmap) {
-        SelectGuard guard(memory, bitmap.Get());
-        PaintLines(memory, width, height);
+        const SelectGuard guard(memory.Get(), bitmap.Get());
+        PaintLines(memory.Get(), width, height);
         BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-               ps.rcPaint.bottom - ps.rcPaint.top, memory, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
+               ps.rcPaint.bottom - ps.rcPaint.top, memory.Get(), ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
     } else {
         PaintLines(dc, width, height);
     }
-    if (memory) DeleteDC(memory);
     EndPaint(hwnd_, &ps);
 }
 
@@ -395,7 +392,7 @@ void TextBoxWindow::Notify(WORD code) const {
     SendMessageA(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd_), code), reinterpret_cast<LPARAM>(hwnd_));
 }
 
-LRESULT TextBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TextBoxWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CREATE: OnCreate(*reinterpret_cast<const CREATESTRUCTA*>(lParam)); return 0;
     case WM_SETTEXT: return OnSetText(reinterpret_cast<const char*>(lParam));
@@ -494,37 +491,10 @@ LRESULT TextBoxWindow::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
 
-namespace {
-
-TextBoxWindow* StateOf(HWND hwnd) { return reinterpret_cast<TextBoxWindow*>(GetWindowLongPtrA(hwnd, 0)); }
-
-LRESULT CALLBACK TextBoxProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    // No exception leaves the window procedure: a text too long for memory is not taken.
-    try {
-        if (msg == WM_NCCREATE) {
-            SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(new TextBoxWindow(hwnd)));
-            return DefWindowProcA(hwnd, msg, wParam, lParam);
-        }
-        TextBoxWindow* box = StateOf(hwnd);
-        if (!box) return DefWindowProcA(hwnd, msg, wParam, lParam);
-        if (msg == WM_NCDESTROY) {
-            SetWindowLongPtrA(hwnd, 0, 0);
-            delete box;
-            return DefWindowProcA(hwnd, msg, wParam, lParam);
-        }
-        return box->Handle(msg, wParam, lParam);
-    } catch (...) {
-        return 0;
-    }
-}
-
-}  // namespace
-
 bool RegisterTextBoxClass(HINSTANCE instance) {
     WNDCLASSEXA wc{};
     wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = TextBoxProc;
-    wc.cbWndExtra = sizeof(TextBoxWindow*);
+    wc.lpfnWndProc = BoundWindowProc<TextBoxWindow>;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM));
     wc.lpszClassName = kTextBoxClassName;
