@@ -1,5 +1,6 @@
 # Thin front over CMake and the scripts; see README.md.
 JOBS ?= $(shell nproc)
+export JOBS
 NATIVE := build/native
 WIN64 := build/win64
 RELEASE := build/native-release

@@ -43,6 +43,12 @@ void MainWindowHarness::Press(Ctl id) {
     if (IsWindow(Get(id))) SendMessageA(Get(id), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
 }
 
+void MainWindowHarness::SelectMode(std::optional<PinyinMode> mode) {
+    SetChecked(Ctl::带声调, mode == PinyinMode::WithTones);
+    SetChecked(Ctl::不带声调, mode == PinyinMode::WithoutTones);
+    SetChecked(Ctl::只留声母, mode == PinyinMode::InitialsOnly);
+}
+
 void MainWindowHarness::ClickConvert() { SendMessageA(Get(Ctl::转拼音), BM_CLICK, 0, 0); }
 
 void MainWindowHarness::Command(UINT menuCommand) {

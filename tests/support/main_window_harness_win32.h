@@ -31,6 +31,8 @@ public:
     void SetText(Ctl id, const GbkText& text);
     void SetChecked(Ctl id, bool on);
     bool IsChecked(Ctl id) const;
+    // Checks the radio button of the mode and clears the other two; none clears all three.
+    void SelectMode(std::optional<PinyinMode> mode);
     // A left-button press (and release) on a control, as the user's click.
     void Press(Ctl id);
     void ClickConvert();

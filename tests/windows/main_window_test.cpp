@@ -187,12 +187,9 @@ TEST(ConvertCommand, ConvertsInEveryModeAndLayout) {
     ASSERT_TRUE(h.Start());
     const GbkText input = "中文abc，行\r\n绿 ";
     h.SetText(Ctl::输入的汉字, input);
-    for (Ctl radio : {Ctl::带声调, Ctl::不带声调, Ctl::只留声母}) {
-        const PinyinMode mode = radio == Ctl::带声调     ? PinyinMode::WithTones
-                                : radio == Ctl::不带声调 ? PinyinMode::WithoutTones
-                                                         : PinyinMode::InitialsOnly;
+    for (PinyinMode mode : {PinyinMode::WithTones, PinyinMode::WithoutTones, PinyinMode::InitialsOnly}) {
         for (bool mixed : {false, true}) {
-            for (Ctl r : {Ctl::带声调, Ctl::不带声调, Ctl::只留声母}) h.SetChecked(r, r == radio);
+            h.SelectMode(mode);
             h.SetChecked(Ctl::混排, mixed);
             h.ClickConvert();
             EXPECT_EQ(h.Text(Ctl::转成的拼音), ConvertHanziText("中文行绿", mode, mixed))
@@ -214,8 +211,8 @@ TEST(ConvertCommand, CountsEveryOccurrenceAndReportsWhenThereIsNothing) {
     h.ClickConvert();
     EXPECT_EQ(h.Text(Ctl::显示成功), "已成功转换 3 个汉字为拼音");
     for (const char* none : {"abc", ""}) {
-        for (Ctl radio : {Ctl::带声调, Ctl::不带声调, Ctl::只留声母}) {
-            for (Ctl r : {Ctl::带声调, Ctl::不带声调, Ctl::只留声母}) h.SetChecked(r, r == radio);
+        for (PinyinMode mode : {PinyinMode::WithTones, PinyinMode::WithoutTones, PinyinMode::InitialsOnly}) {
+            h.SelectMode(mode);
             h.SetText(Ctl::转成的拼音, "old");
             h.SetText(Ctl::输入的汉字, none);
             h.ClickConvert();
@@ -229,7 +226,7 @@ TEST(ConvertCommand, CountsEveryOccurrenceAndReportsWhenThereIsNothing) {
 TEST(ConvertCommand, WithNoModeSelectedLeavesTheOutputEmptyButStillCounts) {
     MainWindowHarness h;
     ASSERT_TRUE(h.Start());
-    for (Ctl r : {Ctl::带声调, Ctl::不带声调, Ctl::只留声母}) h.SetChecked(r, false);
+    h.SelectMode(std::nullopt);
     h.SetText(Ctl::输入的汉字, "中文");
     h.ClickConvert();
     EXPECT_EQ(h.Text(Ctl::转成的拼音), "");
@@ -354,8 +351,7 @@ TEST(MainWindowBoxes, CtrlASelectsTheWholeText) {
 TEST(ExitProgram, SavesTheControlsRemovesTheTrayIconAndEnds) {
     MainWindowHarness h;
     ASSERT_TRUE(h.Start());
-    h.SetChecked(Ctl::带声调, false);
-    h.SetChecked(Ctl::不带声调, true);
+    h.SelectMode(PinyinMode::WithoutTones);
     h.SetChecked(Ctl::混排, false);
     h.Command(kMenu退出);
     EXPECT_EQ(h.endProcessCalls, 1);
@@ -384,7 +380,7 @@ TEST(ExitProgram, KeepsTheOldFileWhenNoModeIsSelected) {
     MainWindowHarness h;
     h.WriteConfig("[general]\r\npinyinopt=zlsm\r\n");
     ASSERT_TRUE(h.Start());
-    for (Ctl r : {Ctl::带声调, Ctl::不带声调, Ctl::只留声母}) h.SetChecked(r, false);
+    h.SelectMode(std::nullopt);
     h.Window().SaveAndCleanUpForExit();
     EXPECT_EQ(ConfigValue(h.dir.File("config.ini"), "pinyinopt"), "zlsm");
     EXPECT_EQ(ConfigValue(h.dir.File("config.ini"), "showhz"), "yes");

@@ -143,46 +143,39 @@ TEST_F(ToolsTest, CountHanziShowsTheCountAndIgnoresAnEmptyBox) {
     EXPECT_TRUE(h.messages.empty());
 }
 
-TEST_F(ToolsTest, OneGroupPerLineOnlyInTheMixedLayout) {
-    h.SetChecked(Ctl::混排, true);
-    h.SetText(Ctl::转成的拼音, "中（zhōng）文（wén）");
-    h.Press(Ctl::每行一组);
-    EXPECT_EQ(h.Text(Ctl::转成的拼音), "中（zhōng）\r\n文（wén）\r\n");
-    h.Press(Ctl::每行一组);
-    EXPECT_EQ(h.Text(Ctl::转成的拼音), "中（zhōng）\r\n文（wén）\r\n");
-    EXPECT_TRUE(h.messages.empty());
-
-    h.SetChecked(Ctl::混排, false);
-    h.SetText(Ctl::转成的拼音, "中（zhōng）文（wén）");
-    h.Press(Ctl::每行一组);
-    EXPECT_EQ(h.Text(Ctl::转成的拼音), "中（zhōng）文（wén）");
-    ASSERT_EQ(h.messages.size(), 1u);
-    EXPECT_EQ(h.messages[0].first, "转换结果中汉字与拼音混排时才能执行此功能");
-    EXPECT_EQ(h.messages[0].second, kProgramCaption);
-
-    h.SetText(Ctl::转成的拼音, "");
-    h.Press(Ctl::每行一组);
-    EXPECT_EQ(h.messages.size(), 1u);
-}
-
-TEST_F(ToolsTest, RemoveBlanksOnlyOutsideTheMixedLayout) {
-    h.SetChecked(Ctl::混排, false);
-    h.SetText(Ctl::转成的拼音, "zhōng wén \r\n　x");
-    h.Press(Ctl::不留空格);
-    EXPECT_EQ(h.Text(Ctl::转成的拼音), "zhōngwén\r\n　x");
-    EXPECT_TRUE(h.messages.empty());
-
-    h.SetChecked(Ctl::混排, true);
-    h.SetText(Ctl::转成的拼音, "中（zhōng） 文（wén）");
-    h.Press(Ctl::不留空格);
-    EXPECT_EQ(h.Text(Ctl::转成的拼音), "中（zhōng） 文（wén）");
-    ASSERT_EQ(h.messages.size(), 1u);
-    EXPECT_EQ(h.messages[0].first, "汉字与拼音混排时不可使用此功能");
-    EXPECT_EQ(h.messages[0].second, kProgramCaption);
-
-    h.SetText(Ctl::转成的拼音, "");
-    h.Press(Ctl::不留空格);
-    EXPECT_EQ(h.messages.size(), 1u);
+// 每行一组 works only on a mixed result, 不留空格 only on a plain one; the other layout gets a
+// message and keeps its text, and an empty box is left alone without a message.
+TEST_F(ToolsTest, OutputToolsWorkOnlyInTheirLayout) {
+    struct Row {
+        Ctl tool;
+        bool mixed;
+        const char* input;
+        const char* result;
+        const char* refusal;  // the message instead of a result; nullptr when the tool works
+    };
+    const Row rows[] = {
+        {Ctl::每行一组, true, "中（zhōng）文（wén）", "中（zhōng）\r\n文（wén）\r\n", nullptr},
+        {Ctl::每行一组, true, "中（zhōng）\r\n文（wén）\r\n", "中（zhōng）\r\n文（wén）\r\n", nullptr},
+        {Ctl::每行一组, false, "中（zhōng）文（wén）", "中（zhōng）文（wén）", "转换结果中汉字与拼音混排时才能执行此功能"},
+        {Ctl::每行一组, false, "", "", nullptr},
+        {Ctl::不留空格, false, "zhōng wén \r\n　x", "zhōngwén\r\n　x", nullptr},
+        {Ctl::不留空格, true, "中（zhōng） 文（wén）", "中（zhōng） 文（wén）", "汉字与拼音混排时不可使用此功能"},
+        {Ctl::不留空格, true, "", "", nullptr},
+    };
+    for (const Row& row : rows) {
+        h.messages.clear();
+        h.SetChecked(Ctl::混排, row.mixed);
+        h.SetText(Ctl::转成的拼音, row.input);
+        h.Press(row.tool);
+        EXPECT_EQ(h.Text(Ctl::转成的拼音), row.result) << row.input;
+        if (row.refusal) {
+            ASSERT_EQ(h.messages.size(), 1u) << row.input;
+            EXPECT_EQ(h.messages[0].first, row.refusal);
+            EXPECT_EQ(h.messages[0].second, kProgramCaption);
+        } else {
+            EXPECT_TRUE(h.messages.empty()) << row.input;
+        }
+    }
 }
 
 TEST_F(ToolsTest, ChooseFontTellsFirstAndTakesOnlyFaceSizeAndColour) {
