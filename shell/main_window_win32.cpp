@@ -8,7 +8,13 @@
 #include "searchbox/search_box_win32.h"
 #include "deployment.h"
 #include "online/deals_channel_win32.h"
+#include "online/ad_feed.h"
+#include "online/download_bytes_win32.h"
+#include "online/feed_decoding.h"
+#include "online/feed_markers.h"
+#include "online/rearm_period.h"
 #include "shell/main_menus_win32.h"
+#include "win32/message_pump_win32.h"
 #include "tools/label_tools.h"
 #include "win32/link_opener_win32.h"
 #include "win32/controls_win32.h"
@@ -38,6 +44,22 @@ bool RegisterMainClass(HINSTANCE instance, WNDPROC proc) {
 
 MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options)) {
     if (!options_.random) options_.random = [](int lo, int) { return lo; };
+    if (!options_.download) options_.download = [](const std::string& a) { return DownloadBytes(a); };
+    if (!options_.stylesheetDownload) {
+        const auto limits = DownloadLimits{static_cast<unsigned long>(options_.fetchTimeoutMs)};
+        options_.stylesheetDownload = [limits](const std::string& a) { return DownloadBytes(a, limits); };
+    }
+    adFetcher_ = std::make_unique<PageFetcher>(options_.download, options_.fetchTimeoutMs, PumpPendingMessages);
+    MiniInfoOptions mini;
+    mini.exeDir = options_.exeDir;
+    mini.screen = options_.screen;
+    mini.address = options_.miniInfoAddress.value_or(kMiniInfoAddress);
+    mini.dealsChannelAddress = kDealsChannelAddress;
+    mini.download = options_.download;
+    mini.stylesheetDownload = options_.stylesheetDownload;
+    mini.fetchTimeoutMs = options_.fetchTimeoutMs;
+    mini.openLink = [this](std::string_view address) { OpenLink(address); };
+    miniInfo_ = std::make_unique<MiniInfoOpener>(std::move(mini));
 }
 
 MainWindow::~MainWindow() {
@@ -267,10 +289,11 @@ void MainWindow::On窗口最小化按钮Press() { ShowWindow(hwnd_, SW_MINIMIZE)
 void MainWindow::On窗口更多按钮Press() { PopUp(moreMenu_.Get()); }
 
 void MainWindow::On标签_窗口假下并广告Press() {
-    if (GetText(Control(Ctl::标签_窗口假下并广告)) == "淘宝淘实惠") {
+    const GbkText address = AdClickAddress(GetText(Control(Ctl::标签_窗口假下并广告)), adLinkAddress_, kDealsChannelAddress);
+    if (address == kDealsChannelAddress) {
         OpenDeals();
     } else {
-        OpenLink(adLinkAddress_);
+        OpenLink(address);
     }
 }
 
@@ -293,10 +316,21 @@ void MainWindow::On时钟1Timer() {
     SetVisible(Control(Ctl::显示成功), false);
 }
 
-// The ad caption's refresh and the mini info window belong to the online features.
-void MainWindow::On时钟_联机Timer() {}
+// The next period is drawn first, so that it counts from the start of the tick.
+void MainWindow::On时钟_联机Timer() {
+    ArmTimer(k时钟_联机, DrawRearmPeriodMs(kAdRefreshMinutes, options_.random));
+    const GbkText cut = adFetcher_->Fetch(options_.adFeedAddress.value_or(kAdFeedAddress), kAdFeedStart, kAdFeedEnd);
+    if (!hwnd_) return;  // the window went while the fetch pumped its messages
+    AdCaption ad = AdCaptionFromFeed(DecodeFeedText(cut), kDealsChannelAddress);
+    adCaptionText_ = std::move(ad.caption);
+    adLinkAddress_ = std::move(ad.link);
+    SetCaption(Control(Ctl::标签_窗口假下并广告), adCaptionText_);
+}
 
-void MainWindow::On时钟_迷你资讯Timer() {}
+void MainWindow::On时钟_迷你资讯Timer() {
+    ArmTimer(k时钟_迷你资讯, DrawRearmPeriodMs(kMiniInfoRefreshMinutes, options_.random));
+    miniInfo_->OpenIfAbsent();
+}
 
 void MainWindow::ArmTimer(MainTimer timer, int periodMs) {
     timerPeriods_[timer] = periodMs;

@@ -14,6 +14,8 @@
 #include "win32/screen_metrics.h"
 #include "shell/settings.h"
 #include "text/gbk_text.h"
+#include "online/mini_info_window_win32.h"
+#include "online/page_fetcher.h"
 #include "tools/tool_host.h"
 #include "win32/bound_window_win32.h"
 #include "win32/font_dialog_win32.h"
@@ -31,6 +33,13 @@ struct MainWindowOptions {
     std::function<void()> openDealsChannel;                  // OpenDealsChannel
     std::function<void(HWND owner, HMENU menu)> popUpMenu;   // at the mouse pointer
     std::function<void()> endProcess;                        // PostQuitMessage(0)
+    // The online features. Empty downloads are DownloadBytes; addresses not given are the
+    // build's feed addresses, and an empty one is never requested.
+    DownloadFunction download;
+    DownloadFunction stylesheetDownload;  // bounded by the fetch time-out
+    int fetchTimeoutMs = kFetchTimeoutMs;
+    std::optional<std::string> adFeedAddress;
+    std::optional<std::string> miniInfoAddress;
 };
 
 enum MainTimer : UINT_PTR {
@@ -72,6 +81,8 @@ public:
     int TimerPeriod(MainTimer timer) const;
     FontDialog& SharedFontDialog() { return fontDialog_; }
     const TrayIcon& MainTrayIcon() const { return trayIcon_; }
+    const GbkText& AdLinkAddress() const { return adLinkAddress_; }
+    const MiniInfoOpener& MiniInfo() const { return *miniInfo_; }
     HMENU TrayMenu() const { return trayMenu_.Get(); }
     HMENU MoreMenu() const { return moreMenu_.Get(); }
 
@@ -158,6 +169,9 @@ private:
     BoxFontSettings outputFont_{"宋体", 22, 0};
     GbkText placeholderText_;
     GbkText configPath_;
-    GbkText adLinkAddress_;  // set by the ad feed's tick; empty until then
+    GbkText adCaptionText_;  // set by the ad feed's tick; empty until then
+    GbkText adLinkAddress_;
+    std::unique_ptr<PageFetcher> adFetcher_;
+    std::unique_ptr<MiniInfoOpener> miniInfo_;
     std::array<int, 4> timerPeriods_{};
 };

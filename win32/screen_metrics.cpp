@@ -6,3 +6,7 @@ int BottomTaskbarHeight(int screenHeight, int workAreaBottom) {
     if (height == 0) return 40;
     return static_cast<int>(height);
 }
+
+ScreenPoint BottomRightPlace(const ScreenMetrics& m, int width, int height) {
+    return {m.width - width - 4, m.height - height - BottomTaskbarHeight(m) - 4};
+}

@@ -19,3 +19,10 @@ int ScreenDpiY() {
     const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
     return dpi > 0 ? dpi : 96;
 }
+
+void PlaceAtBottomRight(HWND hwnd, const ScreenMetrics& m) {
+    RECT r{};
+    if (!hwnd || !IsWindow(hwnd) || !GetWindowRect(hwnd, &r)) return;
+    const ScreenPoint at = BottomRightPlace(m, r.right - r.left, r.bottom - r.top);
+    SetWindowPos(hwnd, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}

@@ -5,7 +5,7 @@
 #include "win32/controls_win32.h"
 #include "win32/message_box_win32.h"
 
-MainWindowHarness::MainWindowHarness() {
+MainWindowHarness::MainWindowHarness(const std::function<void(MainWindowOptions&)>& adjust) {
     SetMessageObserver([this](const GbkText& text, const GbkText& caption) { messages.emplace_back(text, caption); });
     MainWindowOptions options;
     options.exeDir = dir.Path();
@@ -18,6 +18,9 @@ MainWindowHarness::MainWindowHarness() {
     options.openDealsChannel = [this] { ++dealsOpened; };
     options.popUpMenu = [this](HWND, HMENU menu) { popUps.push_back(menu); };
     options.endProcess = [this] { ++endProcessCalls; };
+    options.adFeedAddress = "";
+    options.miniInfoAddress = "";
+    if (adjust) adjust(options);
     window = std::make_unique<MainWindow>(std::move(options));
 }
 

@@ -2,6 +2,7 @@
 // test (links, menus, message boxes, the end of the process) recorded instead.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,7 +18,9 @@ public:
     // The 1366 x 768 screen of the test display, with a 40-pixel taskbar.
     static constexpr ScreenMetrics kScreen{1366, 768, 728};
 
-    MainWindowHarness();
+    // adjust may change the window's options before it is made; by default the online
+    // features are pointed at nothing, so that no request is made.
+    explicit MainWindowHarness(const std::function<void(MainWindowOptions&)>& adjust = {});
     ~MainWindowHarness();
 
     // Writes config.ini into the folder before the start, as a previous run would have left it.
