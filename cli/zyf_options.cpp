@@ -4,27 +4,11 @@
 
 namespace {
 
-// Values are taken in any letter case; the usage names the canonical spelling.
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
-
 std::optional<PinyinMode> ModeNamed(std::string_view name) {
-    const std::string n = Lower(name);
+    const std::string n = LowerAscii(name);
     if (n == "tones") return PinyinMode::WithTones;
     if (n == "toneless") return PinyinMode::WithoutTones;
     if (n == "initials") return PinyinMode::InitialsOnly;
-    return std::nullopt;
-}
-
-std::optional<TextEncoding> EncodingNamed(std::string_view name) {
-    const std::string n = Lower(name);
-    if (n == "utf-8" || n == "utf8") return TextEncoding::Utf8;
-    if (n == "gbk" || n == "cp936") return TextEncoding::Gbk;
     return std::nullopt;
 }
 

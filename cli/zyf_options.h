@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/option_words.h"
 #include "pinyin/conversion.h"
 
-enum class TextEncoding { Utf8, Gbk };
 
 struct ZyfOptions {
     PinyinMode mode = PinyinMode::WithTones;

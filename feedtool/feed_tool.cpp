@@ -25,8 +25,8 @@ MarkerPair GbkMarkers(FeedMarkers markers) {
     return {kAdFeedStart, kAdFeedEnd};
 }
 
-std::string InEncoding(std::string_view gbk, FeedEncoding encoding) {
-    return encoding == FeedEncoding::Utf8 ? GbkToUtf8(gbk) : std::string(gbk);
+std::string InEncoding(std::string_view gbk, TextEncoding encoding) {
+    return encoding == TextEncoding::Utf8 ? GbkToUtf8(gbk) : std::string(gbk);
 }
 
 bool IsAsciiBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -97,7 +97,7 @@ private:
     }
 
     bool ToGbk(std::string_view input, GbkText& plain) {
-        if (o_.encoding == FeedEncoding::Gbk) {
+        if (o_.encoding == TextEncoding::Gbk) {
             plain = input;
             return true;
         }

@@ -4,26 +4,10 @@
 
 namespace {
 
-// Values are taken in any letter case; the usage names the canonical spelling.
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
-
 std::optional<FeedMarkers> MarkersNamed(std::string_view name) {
-    const std::string n = Lower(name);
+    const std::string n = LowerAscii(name);
     if (n == "ad") return FeedMarkers::Ad;
     if (n == "menu") return FeedMarkers::Menu;
-    return std::nullopt;
-}
-
-std::optional<FeedEncoding> EncodingNamed(std::string_view name) {
-    const std::string n = Lower(name);
-    if (n == "utf-8" || n == "utf8") return FeedEncoding::Utf8;
-    if (n == "gbk" || n == "cp936") return FeedEncoding::Gbk;
     return std::nullopt;
 }
 

@@ -5,14 +5,15 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/option_words.h"
+
 enum class FeedCommand { Encode, Decode };
 enum class FeedMarkers { Ad, Menu };  // "[联机开始]" ... or "[联机信息开始]" ...
-enum class FeedEncoding { Utf8, Gbk };
 
 struct FeedToolOptions {
     FeedCommand command = FeedCommand::Encode;
     FeedMarkers markers = FeedMarkers::Ad;
-    FeedEncoding encoding = FeedEncoding::Utf8;
+    TextEncoding encoding = TextEncoding::Utf8;
     bool help = false;
     std::string file;  // empty or "-": standard input
 };
