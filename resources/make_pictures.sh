@@ -47,3 +47,13 @@ icon() {  # size pointsize radius
 icon 32 24 6
 icon 16 14 3
 convert "$tmp/icon32.png" "$tmp/icon16.png" ziyinfang.ico
+
+# The search window's tray icon: an orange rounded square with 搜, 16 pixels, 32 bits.
+convert -size 16x16 xc:none -fill 'rgb(192,96,0)' -draw "roundrectangle 0,0 15,15 3,3" \
+  -font "$font" -fill white -pointsize 13 -gravity center -annotate +0+0 '搜' "$tmp/search16.png"
+convert "$tmp/search16.png" -define icon:auto-resize=16 search_box.ico
+
+# The search window's start picture, 40 x 21: a white button with 搜索 on the window's orange.
+convert -size 40x21 xc:'rgb(192,96,0)' -fill white -stroke none -draw "roundrectangle 1,1 38,19 4,4" \
+  -font "$font" -fill 'rgb(192,96,0)' -pointsize 12 -gravity center -annotate +0+0 '搜索' "$tmp/start.png"
+out=search_start.bmp bmp "$tmp/start.png"

@@ -59,7 +59,22 @@ MainWindow::MainWindow(MainWindowOptions options) : options_(std::move(options))
     mini.stylesheetDownload = options_.stylesheetDownload;
     mini.fetchTimeoutMs = options_.fetchTimeoutMs;
     mini.openLink = [this](std::string_view address) { OpenLink(address); };
+    SearchBoxProgramOptions search;
+    search.miniInfo = mini;
     miniInfo_ = std::make_unique<MiniInfoOpener>(std::move(mini));
+    search.window.exeDir = options_.exeDir;
+    search.window.screen = options_.screen;
+    search.window.openLink = [this](std::string_view address) { OpenLink(address); };
+    search.window.openDealsChannel = [this] { OpenDeals(); };
+    search.window.popUpMenu = options_.popUpMenu;
+    search.window.shellOpen = options_.shellOpen;
+    search.window.widgetIds = {kTaobaoPid, kTaobaoWidgetHost, kDangdangClientId, kDangdangWidgetHost};
+    search.window.zhuoyueIds = {kZhuoyueHost, kZhuoyueTag, kZhuoyueAdid};
+    search.window.updatePageAddress = kUpdatePageAddress;
+    search.download = options_.download;
+    search.fetchTimeoutMs = options_.fetchTimeoutMs;
+    search.menuFeedAddress = options_.searchMenuFeedAddress.value_or(kSearchMenuFeedAddress);
+    searchBox_ = std::make_unique<SearchBox>(std::move(search));
 }
 
 MainWindow::~MainWindow() {
@@ -182,7 +197,7 @@ void MainWindow::OnControlPressed(Ctl id) {
 void MainWindow::OnMenuCommand(UINT command) {
     switch (command) {
     case kMenu显示主窗口: ShowMainWindow(); break;
-    case kMenuRivor: OpenSearchBox(); break;
+    case kMenuRivor: searchBox_->OpenSearchBox(); break;
     case kMenu淘宝淘实惠: OpenDeals(); break;
     case kMenu退出: ExitProgram(); break;
     case kMenu检查更新: OpenLink(kUpdatePageAddress); break;
@@ -378,7 +393,7 @@ void MainWindow::OpenDeals() {
 void MainWindow::SaveAndCleanUpForExit() {
     if (auto profile = OpenPlatformProfile(configPath_)) SaveSettings(*profile, CollectSettings());
     trayIcon_.Remove();
-    CloseSearchBox();
+    searchBox_->CloseSearchBox();
 }
 
 void MainWindow::ExitProgram() {

@@ -16,6 +16,7 @@
 #include "text/gbk_text.h"
 #include "online/mini_info_window_win32.h"
 #include "online/page_fetcher.h"
+#include "searchbox/search_box_win32.h"
 #include "tools/tool_host.h"
 #include "win32/bound_window_win32.h"
 #include "win32/font_dialog_win32.h"
@@ -40,6 +41,8 @@ struct MainWindowOptions {
     int fetchTimeoutMs = kFetchTimeoutMs;
     std::optional<std::string> adFeedAddress;
     std::optional<std::string> miniInfoAddress;
+    std::optional<std::string> searchMenuFeedAddress;
+    std::function<void(const std::string& address)> shellOpen;  // the search window's ShellExecuteA
 };
 
 enum MainTimer : UINT_PTR {
@@ -83,6 +86,7 @@ public:
     const TrayIcon& MainTrayIcon() const { return trayIcon_; }
     const GbkText& AdLinkAddress() const { return adLinkAddress_; }
     const MiniInfoOpener& MiniInfo() const { return *miniInfo_; }
+    SearchBox& SearchWindow() { return *searchBox_; }
     HMENU TrayMenu() const { return trayMenu_.Get(); }
     HMENU MoreMenu() const { return moreMenu_.Get(); }
 
@@ -173,5 +177,6 @@ private:
     GbkText adLinkAddress_;
     std::unique_ptr<PageFetcher> adFetcher_;
     std::unique_ptr<MiniInfoOpener> miniInfo_;
+    std::unique_ptr<SearchBox> searchBox_;
     std::array<int, 4> timerPeriods_{};
 };

@@ -53,7 +53,7 @@ void MainWindow::StartUp() {
     taskbarCreatedMessage_ = TrayIcon::TaskbarCreatedMessage();
     trayIcon_.Add(hwnd_, kTrayIconId, kTrayMessage, trayIconImage_.Get(), kProgramTitle);
     ShowWindow(hwnd_, SW_SHOW);
-    OpenSearchBox();
+    searchBox_->OpenSearchBox();
 }
 
 void MainWindow::LayOutFrameControls() {

@@ -38,6 +38,11 @@ public:
         }
     }
 
+    void SetLook(const FrameLook& look) {
+        look_ = look;
+        InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+
 private:
     ClipFrame(HWND hwnd, const FrameLook& look) : hwnd_(hwnd), look_(look) {}
     HWND hwnd_;
@@ -57,4 +62,9 @@ HWND CreateClipFrame(HWND parent, int id, const char* name, int left, int top, i
     return CreateWindowExA(0, kClassName, name, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, left, top,
                            width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), wc.hInstance,
                            const_cast<FrameLook*>(&look));
+}
+
+void SetFrameLook(HWND frame, const FrameLook& look) {
+    if (GetWindowLongPtrA(frame, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&BoundWindowProc<ClipFrame>)) return;
+    if (ClipFrame* self = BoundObject<ClipFrame>(frame)) self->SetLook(look);
 }

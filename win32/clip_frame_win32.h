@@ -13,3 +13,6 @@ struct FrameLook {
 
 HWND CreateClipFrame(HWND parent, int id, const char* name, int left, int top, int width, int height,
                      const FrameLook& look);
+
+// A new look for a frame made by CreateClipFrame; nothing for any other window.
+void SetFrameLook(HWND frame, const FrameLook& look);

@@ -20,6 +20,8 @@ MainWindowHarness::MainWindowHarness(const std::function<void(MainWindowOptions&
     options.endProcess = [this] { ++endProcessCalls; };
     options.adFeedAddress = "";
     options.miniInfoAddress = "";
+    options.searchMenuFeedAddress = "";
+    options.shellOpen = [this](const std::string& address) { shellOpened.push_back(address); };
     if (adjust) adjust(options);
     window = std::make_unique<MainWindow>(std::move(options));
 }

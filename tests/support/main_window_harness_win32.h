@@ -50,6 +50,7 @@ public:
     int dealsOpened = 0;
     std::vector<HMENU> popUps;
     int endProcessCalls = 0;
+    std::vector<std::string> shellOpened;  // the search window's ShellExecuteA addresses
     std::vector<std::pair<GbkText, GbkText>> messages;  // text, caption
 
 private:

@@ -52,6 +52,10 @@ TEST(MainWindowStartUp, FirstStartWritesTheDefaultsAndConvertsTheGuidanceText) {
     EXPECT_EQ(w.PlaceholderText(), placeholder);
     EXPECT_NE(placeholder.find("“考题模式”"), std::string::npos);
     EXPECT_EQ(h.Text(Ctl::输入的汉字), placeholder);
+    // The start-up ends by switching to the search window; back in the main window, the
+    // input box has the focus.
+    ASSERT_NE(h.Window().SearchWindow().Window(), nullptr);
+    SetActiveWindow(w.Hwnd());
     EXPECT_EQ(GetFocus(), h.Get(Ctl::输入的汉字));
 
     const HanziList hanzi = ExtractHanzi(placeholder);
@@ -353,9 +357,13 @@ TEST(ExitProgram, SavesTheControlsRemovesTheTrayIconAndEnds) {
     ASSERT_TRUE(h.Start());
     h.SelectMode(PinyinMode::WithoutTones);
     h.SetChecked(Ctl::混排, false);
+    ASSERT_NE(FindWindowA(nullptr, kSearchBoxTitle), nullptr);
     h.Command(kMenu退出);
     EXPECT_EQ(h.endProcessCalls, 1);
     EXPECT_FALSE(h.Window().MainTrayIcon().IsAdded());
+    // The search window is saved and closed with the program.
+    EXPECT_EQ(FindWindowA(nullptr, kSearchBoxTitle), nullptr);
+    EXPECT_EQ(ConfigValue(h.dir.File("RivIriRozezoVov.ini"), "box"), "taobao");
     const std::string config = h.dir.File("config.ini");
     EXPECT_EQ(ConfigValue(config, "font_input"), "宋体");
     EXPECT_EQ(ConfigValue(config, "fontsize_input"), "9");
