@@ -7,6 +7,8 @@
 
 #include "deployment.h"
 #include "online/deals_channel_win32.h"
+#include "searchbox/search_box_win32.h"
+#include "win32/controls_win32.h"
 #include "win32/link_opener_win32.h"
 #include "tests/support/machine_registry_win32.h"
 #include "tests/support/test_paths.h"
@@ -191,6 +193,34 @@ TEST_F(LinkOpenerTest, DealsChannelOpensItsDeployedAddress) {
     ASSERT_EQ(launches.size(), 1u);
     ASSERT_EQ(launches[0].args.size(), 2u);
     EXPECT_EQ(launches[0].args[1], kDealsChannelAddress);
+}
+
+// The bookshop search goes through the shell's "open" verb, which starts the program
+// registered for http addresses.
+TEST_F(LinkOpenerTest, ZhuoyueSearchStartsTheHttpHandlerThroughTheShell) {
+    const SavedMachineKey savedHttp("SOFTWARE\\Classes\\http");
+    SetMachineDefault("SOFTWARE\\Classes\\http", REG_SZ, "URL:HyperText Transfer Protocol");
+    SetMachineDefault("SOFTWARE\\Classes\\http\\shell\\open\\command", REG_SZ, QuotedBrowser() + " \"%1\"");
+    SearchBoxProgramOptions o;
+    o.window.exeDir = temp_.Path();
+    o.window.screen = {1366, 768, 728};
+    o.window.popUpMenu = [](HWND, HMENU) {};
+    o.window.zhuoyueIds = {"books.example.invalid", "tag-23", "77"};
+    o.miniInfo.exeDir = temp_.Path();
+    SearchBox box(std::move(o));
+    box.OpenSearchBox();
+    ASSERT_NE(box.Window(), nullptr);
+    box.Window()->ApplyEngine(SearchEngine::Zhuoyue);
+    SetText(box.Window()->Control(SearchCtl::编辑框_卓越), "a b&c");
+    SendMessageA(box.Window()->Control(SearchCtl::图片框_卓越开始), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+
+    const auto launches = WaitForLaunches(1);
+    ASSERT_EQ(launches.size(), 1u);
+    ASSERT_EQ(launches[0].args.size(), 2u);
+    EXPECT_EQ(launches[0].args[1],
+              "http://books.example.invalid/gp/associates/link-types/searchbox.html?tag=tag-23&creative=2028"
+              "&adid=77&campaign=408&mode=blended&keyword=a%20b%26c&Submit.x=29&Submit.y=10&Submit=Go");
+    box.CloseSearchBox();
 }
 
 }  // namespace
