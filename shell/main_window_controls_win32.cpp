@@ -118,15 +118,10 @@ void MainWindow::CreateControls() {
             look.frameColor = kBoxFrame;
             break;
         case ControlKind::TextBox:
-            // The input box stays an edit box, where the IME composes in place. The output box
-            // is the program's own: an edit box wraps a long paragraph in time that grows with
-            // the square of its length, and a converted article is one paragraph.
-            hwnd = d.id == Ctl::转成的拼音
-                       ? CreateChild(hwnd_, kTextBoxClassName, d, WS_VISIBLE | WS_TABSTOP | WS_VSCROLL, nullptr)
-                       : CreateChild(hwnd_, "EDIT", d,
-                                     WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                                         ES_WANTRETURN,
-                                     nullptr);
+            // Both boxes are the program's own text box: an edit box takes seconds per million
+            // characters to take a pasted text, and wraps a long paragraph in time that grows
+            // with the square of its length.
+            hwnd = CreateChild(hwnd_, kTextBoxClassName, d, WS_VISIBLE | WS_TABSTOP | WS_VSCROLL, nullptr);
             if (hwnd) {
                 RaiseTextLimit(hwnd);
                 SetWindowSubclass(hwnd, BoxSubclassProc, static_cast<UINT_PTR>(d.id), reinterpret_cast<DWORD_PTR>(this));
