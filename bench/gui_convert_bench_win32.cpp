@@ -4,6 +4,7 @@
 #include "win32/windows_h_win32.h"
 
 #include <commctrl.h>
+#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -122,6 +123,11 @@ int main(int argc, char** argv) {
     SetText(output, result);
     RedrawWindow(output, nullptr, nullptr, RDW_UPDATENOW);
     std::printf("output box alone (set and paint the 带声调 混排 result): %.0f ms\n", NowMs() - t);
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    if (K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory)) {
+        std::printf("peak working set: %.0f MB\n", static_cast<double>(memory.PeakWorkingSetSize) / (1 << 20));
+    }
     std::fflush(stdout);
     window.SaveAndCleanUpForExit();
     DeleteFileA((dir + "\\config.ini").c_str());
