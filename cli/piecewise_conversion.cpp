@@ -1,5 +1,7 @@
 #include "cli/piecewise_conversion.h"
 
+#include "pinyin/phrase_conversion.h"
+#include "text/gbk_char.h"
 #include "text/hanzi.h"
 
 std::size_t ConvertiblePrefix(std::string_view text) {
@@ -11,6 +13,7 @@ std::size_t ConvertiblePrefix(std::string_view text) {
 }
 
 PiecewiseConverter::Piece PiecewiseConverter::Convert(std::string_view piece) {
+    if (phrases_) return ConvertByPhrase(piece);
     const HanziList list = ExtractHanzi(piece);
     Piece result;
     if (list.Count() == 0) return result;
@@ -23,3 +26,67 @@ PiecewiseConverter::Piece PiecewiseConverter::Convert(std::string_view piece) {
 }
 
 void PiecewiseConverter::Skip(std::string_view piece) { count_ += ExtractHanzi(piece).Count(); }
+
+void PiecewiseConverter::AppendRun(std::string_view run, Piece& result) {
+    if (run.empty()) return;
+    const bool spaced = !mixed_ && mode_ != PinyinMode::WithTones;
+    if (spaced && written_ > 0) {
+        if (result.text.empty()) {
+            result.spaceFirst = true;
+        } else {
+            result.text += ' ';
+        }
+    }
+    result.text += ConvertHanziRunByPhrase(run, mode_, mixed_);
+    written_ += run.size() / 2;
+}
+
+PiecewiseConverter::Piece PiecewiseConverter::Finished(Piece result) const {
+    // A result never holds a broken group, so each piece is broken as the whole would be.
+    if (perLine_) result.text = LineBreakGroups(result.text);
+    return result;
+}
+
+PiecewiseConverter::Piece PiecewiseConverter::ConvertByPhrase(std::string_view piece) {
+    Piece result;
+    const auto* const p = reinterpret_cast<const unsigned char*>(piece.data());
+    for (std::size_t i = 0; i < piece.size();) {
+        const unsigned char b = p[i];
+        if (b == 0x80 || b == 0xFF) {
+            // Such a byte makes the extraction restart its walk (see ExtractHanzi), so the
+            // pairs seen here need not be its hanzi: this piece's hanzi are read as one run.
+            AppendRun(openRun_, result);
+            openRun_ = ExtractHanzi(piece).Joined();
+            count_ += openRun_.size() / 2;
+            AppendRun(openRun_, result);
+            openRun_.clear();
+            return Finished(std::move(result));
+        }
+        if (b < 0x80) {
+            if (b != '\r' && b != '\n') {
+                AppendRun(openRun_, result);
+                openRun_.clear();
+            }
+            ++i;
+            continue;
+        }
+        if (i + 1 == piece.size()) break;
+        if (IsHanziPair(b, p[i + 1])) {
+            openRun_.append(piece.data() + i, 2);
+            ++count_;
+        } else {
+            AppendRun(openRun_, result);
+            openRun_.clear();
+        }
+        i += 2;
+    }
+    return Finished(std::move(result));
+}
+
+PiecewiseConverter::Piece PiecewiseConverter::Finish() {
+    Piece result;
+    if (!phrases_) return result;
+    AppendRun(openRun_, result);
+    openRun_.clear();
+    return Finished(std::move(result));
+}

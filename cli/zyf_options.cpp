@@ -46,7 +46,7 @@ ParsedOptions ParseZyfOptions(const std::vector<std::string>& args) {
             value = arg.substr(2);
         }
         const bool takesValue = name == "-m" || name == "--mode" || name == "--encoding";
-        const bool isFlag = name == "--mixed" || name == "--per-line" || name == "--count" ||
+        const bool isFlag = name == "--mixed" || name == "--per-line" || name == "--phrases" || name == "--count" ||
                             name == "-h" || name == "--help" || name == "--version";
         if (!takesValue && !isFlag) return fail("unknown option " + arg);
         if (isFlag && value) {
@@ -69,6 +69,8 @@ ParsedOptions ParseZyfOptions(const std::vector<std::string>& args) {
             o.mixed = true;
         } else if (name == "--per-line") {
             o.perLine = true;
+        } else if (name == "--phrases") {
+            o.phrases = true;
         } else if (name == "--count") {
             o.countOnly = true;
         } else if (name == "-h" || name == "--help") {
@@ -88,6 +90,7 @@ std::string_view ZyfUsage() {
            "  -m, --mode MODE      tones (default), toneless or initials\n"
            "      --mixed          each character followed by its reading in parentheses\n"
            "      --per-line       one character and reading per line (with --mixed)\n"
+           "      --phrases        read each character as in the word it belongs to\n"
            "      --count          print only the number of Chinese characters\n"
            "      --encoding ENC   utf-8 (default) or gbk, for input and output\n"
            "  -h, --help           show this help\n"

@@ -13,6 +13,7 @@ struct ZyfOptions {
     PinyinMode mode = PinyinMode::WithTones;
     bool mixed = false;
     bool perLine = false;
+    bool phrases = false;
     bool countOnly = false;
     TextEncoding encoding = TextEncoding::Utf8;
     bool help = false;

@@ -194,13 +194,17 @@ int Run(const std::vector<std::string>& args, ZyfIo& io, std::size_t pieceSize) 
     std::vector<Input> inputs;
     if (!OpenInputs(o, io, inputs)) return 1;
     JoinedInput input(inputs, io);
-    PiecewiseConverter converter(o.mode, o.mixed, o.perLine);
+    PiecewiseConverter converter(o.mode, o.mixed, o.perLine, o.phrases);
     // --count converts nothing and writes only the number at the end.
     Output* sink = o.countOnly ? nullptr : &output;
     const Ending ending = o.encoding == TextEncoding::Utf8 ? ConvertUtf8(input, pieceSize, converter, sink, io)
                                                            : ConvertGbk(input, pieceSize, converter, sink);
     if (ending == Ending::ReadFailed) return 1;
     bool written = ending == Ending::Done;
+    if (written && !o.countOnly) {
+        const PiecewiseConverter::Piece rest = converter.Finish();
+        written = (!rest.spaceFirst || output.WriteAscii(" ")) && output.WriteResult(rest.text);
+    }
     if (o.countOnly) written = output.WriteAscii(std::to_string(converter.Count()) + "\n");
     return output.Finish(written);
 }
