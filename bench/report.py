@@ -1,16 +1,22 @@
 #!/usr/bin/env python3
 """Prints the one table of `make bench` from the measurements scripts/bench collected.
 
-    report.py DIR    reads DIR/gbench.json (Google Benchmark), DIR/pinyin_pro.json,
-                     DIR/process.json (hyperfine), DIR/process.hanzi, DIR/memory.tsv
+    report.py DIR            reads DIR/gbench.json (Google Benchmark), DIR/pinyin_pro.json,
+                             DIR/process.json (hyperfine), DIR/process.hanzi, DIR/memory.tsv,
+                             and DIR/startup.json with DIR/startup_load.json when present
+    report.py --startup DIR  the start-up part alone (scripts/bench-startup)
 
 Targets: every ConvertText mode and layout at least 50 million hanzi/s, 60 times pinyin-pro
 in the matching form and 1,000 times the literal search; the zyf process at least 40 times
-pinyin-pro's in-process rate; zyf's peak memory under 4 x (input + output).
+pinyin-pro's in-process rate; zyf's peak memory under 4 x (input + output); ziyinfang.exe's
+median start-up under Wine, to its main window visible and to its search window visible, at
+most 1.5 times the minimal window program's median in the same run, for a first start and a
+later start.
 """
 
 import json
 import os
+import statistics
 import sys
 
 MIN_RATE = 50e6
@@ -18,6 +24,7 @@ MIN_VS_PINYIN_PRO = 60
 MIN_VS_LITERAL = 1000
 MIN_PROCESS_VS_PINYIN_PRO = 40
 MEMORY_FACTOR = 4
+MAX_STARTUP_VS_MINIMAL = 1.5
 
 MODES = [("tones", "tones"), ("toneless", "toneless"), ("initials", "initials")]
 PINYIN_PRO_FORM = {"tones": "toneType 'symbol'", "toneless": "toneType 'none'",
@@ -112,10 +119,151 @@ def main(d):
         failures += not ok
         print("peak memory, %s: max RSS %.1f MB; input %.1f MB + output %.1f MB, x4 = %.1f MB  %s"
               % (label, rss / 1e6, in_bytes / 1e6, out_bytes / 1e6, limit / 1e6, check(ok)))
+    if os.path.exists(os.path.join(d, "startup.json")):
+        print()
+        failures += startup_report(d)
     print()
     print("all targets met" if failures == 0 else "%d target(s) missed" % failures)
     return 0
 
 
+# What happens before each step the program marks (ZYF_STARTUP_TRACE), in the words of the
+# table; steps the program does not know are shown by their own names.
+STEP_TEXT = {
+    "winmain": "process start to WinMain: the exe and its DLLs loaded",
+    "common-controls": "common controls initialised",
+    "screen-metrics": "screen metrics read",
+    "main-window-object": "main window object (fetchers, search box object)",
+    "main-resources": "class, CreateWindowEx, fonts, brushes, pictures, icons, menus",
+    "main-controls": "child windows and the box fonts",
+    "layout": "frame laid out",
+    "placeholder": "guidance text and keyboard focus (activation, IME)",
+    "caption-timers": "caption and online timers",
+    "config": "config.ini written (first start) or read (later start)",
+    "first-conversion": "first conversion: reading index, table slots, output box",
+    "groups": "one group per line",
+    "tray-icon": "tray icon added",
+    "(seen)_main_window_visible": "MAIN WINDOW SEEN VISIBLE (ShowWindow)",
+    "main-erase": "main window background painted",
+    "shown": "ShowWindow returns: child windows erased",
+    "search-class": "search window class",
+    "search-font": "search window created, its font",
+    "search-labels": "drag strip, menu and close labels, shop frame",
+    "search-controls": "search box controls, layout shown",
+    "search-created": "search window creation returns",
+    "search-page-written": "widget page written",
+    "search-engine": "engine applied",
+    "search-placed": "placed, transparency",
+    "search-tray-icon": "search window tray icon",
+    "search-balloon": "timer, balloon tip",
+    "search-menu-feed": "menu feed (empty address: no request)",
+    "(seen)_search_window_visible": "SEARCH WINDOW SEEN VISIBLE",
+    "search-shown": "search window shown and switched to",
+    "search-view-timer": "windows painted: the HTML view's timer comes",
+    "html-ole-initialize": "OLE initialised (ole32 loaded)",
+    "html-create-instance": "WebBrowser control created",
+    "html-activate": "control activated in place",
+    "search-html-view": "HTML view ready",
+    "search-navigate": "HTML view pointed at the widget page",
+    "search-window": "OpenSearchBox returns",
+    "main-window-created": "start-up over: the message loop begins",
+}
+
+
+def median(values):
+    return statistics.median(values) if values else None
+
+
+def ms(value):
+    return "-" if value is None else "%.0f ms" % value
+
+
+def startup_report(d):
+    """Prints the start-up table and the split; returns the number of targets missed."""
+    with open(os.path.join(d, "startup.json")) as f:
+        run = json.load(f)
+    load = {}
+    if os.path.exists(os.path.join(d, "startup_load.json")):
+        with open(os.path.join(d, "startup_load.json")) as f:
+            load = json.load(f)
+    subjects = run["subjects"]
+    minimal = next(s for s in subjects if not s["program"])
+    yardstick = median(minimal["main_ms"])
+
+    print("ziyinfang.exe start-up under Wine, from CreateProcess to the window visible: %d interleaved"
+          % run["rounds"])
+    print("rounds of each start beside the minimal window program (one 755 x 543 popup window);"
+          " a clean exit between starts.")
+    if load:
+        print("Machine: %d CPUs, load average %s before and %s after; CPUs %.0f%% busy during the run,"
+              " %.0f%% of it niced background work."
+              % (load["cpus"], load["loadavg_before"], load["loadavg_after"], load["busy_percent"],
+                 load["nice_percent"]))
+    print()
+    rows = []
+    failures = 0
+    for s in subjects:
+        measures = [("main window", s["main_ms"])]
+        if s["program"]:
+            measures.append(("search window", s["search_ms"]))
+        for what, values in measures:
+            m = median(values)
+            ratio = m / yardstick if m is not None and yardstick else None
+            target = ""
+            if s["program"] and not s["name"].startswith("baseline"):
+                ok = ratio is not None and ratio <= MAX_STARTUP_VS_MINIMAL and not s["errors"]
+                failures += not ok
+                target = "%s <=%.1fx minimal" % (check(ok), MAX_STARTUP_VS_MINIMAL)
+            spread = "%.0f-%.0f ms" % (min(values), max(values)) if values else "-"
+            rows.append(("%s: %s" % (s["name"], what), ms(m), spread, "%.2f x" % ratio if ratio else "-",
+                         "%d" % len(values), target))
+    headers = ("start, to", "median", "spread", "x minimal", "runs", "target")
+    widths = [max(len(r[i]) for r in rows + [headers]) for i in range(6)]
+    line = "  ".join(("%-*s" if i == 0 else "%*s") % (widths[i], headers[i]) if i < 5 else headers[i]
+                     for i in range(6))
+    print(line)
+    print("-" * len(line))
+    for r in rows:
+        print("  ".join(("%-*s" if i == 0 else "%*s") % (widths[i], r[i]) if i < 5 else r[i]
+                        for i in range(6)).rstrip())
+    for s in subjects:
+        for error in sorted(set(s["errors"])):
+            print("%s: %d start(s) failed: %s" % (s["name"], s["errors"].count(error), error))
+    print()
+    print("working set once idle (median): " + ", ".join(
+        "%s %.1f MB" % (s["name"], median(s["working_set_bytes"]) / 1e6)
+        for s in subjects if s["working_set_bytes"]))
+
+    traced = [s for s in subjects if s["trace"] and not s["name"].startswith("baseline")]
+    if traced:
+        print()
+        print("Where the time goes: ms after CreateProcess at the end of each step, median of %d traced"
+              " starts (ZYF_STARTUP_TRACE),"
+              % run["traced_starts"])
+        print("and in brackets the time since the step before.")
+        columns = [(s["name"], {t["step"]: median(t["ms"]) for t in s["trace"]}) for s in traced]
+        program = next((c for c in columns if c[0] == "first start"), columns[0])[1]
+        steps = sorted({step for _, c in columns for step in c},
+                       key=lambda step: program.get(step, min(c.get(step, 1e9) for _, c in columns)))
+        label_width = max(len(STEP_TEXT.get(step, step)) for step in steps)
+        print("%-*s  %s" % (label_width, "step", "  ".join("%-19s" % name for name, _ in columns)))
+        previous = {name: 0.0 for name, _ in columns}
+        for step in steps:
+            cells = []
+            for name, c in columns:
+                if step in c:
+                    cells.append("%7.1f (%+7.1f)   " % (c[step], c[step] - previous[name]))
+                    previous[name] = c[step]
+                else:
+                    cells.append("%19s" % "")
+            print(("%-*s  %s" % (label_width, STEP_TEXT.get(step, step), "  ".join(cells))).rstrip())
+    return failures
+
+
 if __name__ == "__main__":
+    if len(sys.argv) == 3 and sys.argv[1] == "--startup":
+        missed = startup_report(sys.argv[2])
+        print()
+        print("all start-up targets met" if missed == 0 else "%d start-up target(s) missed" % missed)
+        sys.exit(0)
     sys.exit(main(sys.argv[1]))

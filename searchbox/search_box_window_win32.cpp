@@ -18,6 +18,7 @@
 #include "win32/controls_win32.h"
 #include "win32/label_button_win32.h"
 #include "win32/popup_menu_win32.h"
+#include "win32/startup_trace_win32.h"
 #include "win32/window_class_win32.h"
 
 namespace {
@@ -25,6 +26,7 @@ namespace {
 constexpr char kClassName[] = "ZyfSearchBoxWindow";
 constexpr UINT_PTR kTopmostTimer = 1;  // 时钟_总在最前
 constexpr UINT_PTR kBalloonTimer = 2;  // takes the balloon tip down again
+constexpr UINT_PTR kViewTimer = 3;     // makes the HTML view once the windows have painted
 constexpr int kTopmostPeriodMs = 1000;
 constexpr int kBalloonShownMs = 8000;
 constexpr UINT kTrayIconId = 1;
@@ -101,29 +103,47 @@ bool SearchBoxWindow::Create() {
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.lpszClassName = kClassName;
     if (!RegisterClassOnce(wc)) return false;
-    const SearchLayout& designed = layout_;
+    TraceStartUpStep("search-class");
+
+    // The settings first, the layout they choose, then the place that depends on its size.
+    // Reading the file shows nothing, so it comes before the window: the controls are then
+    // made in the chosen engine's layout at once instead of in the designed one first.
+    configPath_ = SearchBoxConfigPathFor(options_.exeDir);
+    const bool fileExists = PathExists(configPath_);
+    const auto profile = OpenPlatformProfile(configPath_);
+    box_ = LoadSearchBoxEngineWord(*profile, fileExists);
+    const std::optional<SearchEngine> engine = EngineNamed(box_);
+    const SearchLayout designed = layout_;
+    if (engine) layout_ = ApplyEngineLayout(layout_, *engine);
+
     // Hidden until the whole creation has run; a tool window, so that only its tray icon
     // stands for it, not a taskbar button.
     CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, kSearchBoxTitle, WS_POPUP | WS_CLIPCHILDREN, 50, 50,
                     designed.windowWidth, designed.windowHeight, nullptr, nullptr, wc.hInstance, this);
     if (!hwnd_) return false;
-
-    // The settings first, the layout they choose, then the place that depends on its size.
-    configPath_ = SearchBoxConfigPathFor(options_.exeDir);
-    const bool fileExists = PathExists(configPath_);
-    const auto profile = OpenPlatformProfile(configPath_);
-    box_ = LoadSearchBoxEngineWord(*profile, fileExists);
-    if (const auto engine = EngineNamed(box_)) ApplyEngine(*engine);
+    TraceStartUpStep("search-created");
+    // What ApplyEngine does besides the layout: the engine's page, or the empty search box
+    // with the focus.
+    if (engine == SearchEngine::Zhuoyue) {
+        FocusZhuoyueBox();
+    } else if (engine) {
+        ShowEnginePage(*engine);
+    }
+    TraceStartUpStep("search-engine");
     const SIZE size = WindowSize();
     const SearchBoxPlacement placement =
         LoadSearchBoxPlacement(*profile, fileExists, options_.screen, size.cx, size.cy);
     MoveTo({placement.left, placement.top});
     ApplyTransparency(placement.trans);
+    TraceStartUpStep("search-placed");
 
     trayIcon_.Add(hwnd_, kTrayIconId, kTrayMessage, trayIconImage_.Get(), kSearchBoxTrayTip);
+    TraceStartUpStep("search-tray-icon");
     ArmTopmostTimer(kTopmostPeriodMs);
     ShowBalloonTip();
+    TraceStartUpStep("search-balloon");
     FillOnlineMenuItem();
+    TraceStartUpStep("search-menu-feed");
     return hwnd_ != nullptr;
 }
 
@@ -132,6 +152,7 @@ void SearchBoxWindow::CreateControls() {
     backBrush_.Reset(CreateSolidBrush(layout_.color));
     stripFont_.Reset(CreateFontA(-9, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Verdana"));
+    TraceStartUpStep("search-font");
     trayIconImage_.Reset(static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_SEARCH_BOX), IMAGE_ICON, 16, 16, 0)));
     startPicture_.Reset(static_cast<HBITMAP>(
         LoadImageA(instance, MAKEINTRESOURCEA(IDB_SEARCH_START), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
@@ -149,10 +170,10 @@ void SearchBoxWindow::CreateControls() {
     CreateLabelButton(hwnd_, static_cast<int>(SearchCtl::标签_更多按钮), "≡", 0, 0, 1, 1, button);
     CreateLabelButton(hwnd_, static_cast<int>(SearchCtl::标签_关闭按钮), "×", 0, 0, 1, 1, button);
 
-    HWND shop = CreateClipFrame(hwnd_, static_cast<int>(SearchCtl::外形框_淘当), "外形框_淘当", 0, 0, 1, 1,
-                                FrameLook{layout_.color, false, 0});
-    view_ = HtmlView::Create(shop, layout_.view.left, layout_.view.top, layout_.view.width, layout_.view.height,
-                             options_.openLink);
+    // The HTML view goes into this frame when the window is first shown (MakeHtmlView).
+    CreateClipFrame(hwnd_, static_cast<int>(SearchCtl::外形框_淘当), "外形框_淘当", 0, 0, 1, 1,
+                    FrameLook{layout_.color, false, 0});
+    TraceStartUpStep("search-labels");
 
     HWND book = CreateClipFrame(hwnd_, static_cast<int>(SearchCtl::外形框_卓越), "外形框_卓越", 0, 0, 1, 1,
                                 FrameLook{layout_.color, false, 0});
@@ -168,6 +189,7 @@ void SearchBoxWindow::CreateControls() {
     picture.handCursor = true;
     CreateLabelButton(book, static_cast<int>(SearchCtl::图片框_卓越开始), "图片框_卓越开始", 160, 9, 40, 21, picture);
     ShowLayout();
+    TraceStartUpStep("search-controls");
 }
 
 // Puts every control where the layout says, in the layout's colour.
@@ -209,20 +231,51 @@ void SearchBoxWindow::ShowLayout() {
 }
 
 void SearchBoxWindow::ApplyEngine(SearchEngine engine) {
-    if (engine != SearchEngine::Zhuoyue) {
-        const std::string path = WidgetPagePath(engine);
-        WriteWholeFile(path, engine == SearchEngine::Taobao ? TaobaoWidgetPage(options_.widgetIds)
-                                                            : DangdangWidgetPage(options_.widgetIds));
-        if (view_) view_->Navigate(path);
-    }
+    if (engine != SearchEngine::Zhuoyue) ShowEnginePage(engine);
     layout_ = ApplyEngineLayout(layout_, engine);
     ShowLayout();
     box_ = GbkText(::EngineWord(engine));
-    if (engine == SearchEngine::Zhuoyue) {
-        HWND edit = Control(SearchCtl::编辑框_卓越);
-        ClearText(edit);
-        SetFocus(edit);
+    if (engine == SearchEngine::Zhuoyue) FocusZhuoyueBox();
+}
+
+// The page is written whole each time; a view not made yet is pointed at it when it is.
+void SearchBoxWindow::ShowEnginePage(SearchEngine engine) {
+    const std::string path = WidgetPagePath(engine);
+    WriteWholeFile(path, engine == SearchEngine::Taobao ? TaobaoWidgetPage(options_.widgetIds)
+                                                        : DangdangWidgetPage(options_.widgetIds));
+    TraceStartUpStep("search-page-written");
+    if (view_) {
+        view_->Navigate(path);
+    } else {
+        viewPage_ = path;
     }
+}
+
+void SearchBoxWindow::FocusZhuoyueBox() {
+    HWND edit = Control(SearchCtl::编辑框_卓越);
+    ClearText(edit);
+    SetFocus(edit);
+}
+
+// OLE and the WebBrowser control take longer to set up than the rest of the window, and the
+// start-up opens this window before the main window has painted anything but its background.
+// So the view is made on a timer, whose message comes only when no window waits to be
+// painted, where the layout puts it then, and pointed at the page of the engine applied last,
+// if any. The control loads and draws its page later in any case.
+void SearchBoxWindow::MakeHtmlView() {
+    KillTimer(hwnd_, kViewTimer);
+    if (viewMade_) return;
+    viewMade_ = true;
+    TraceStartUpStep("search-view-timer");
+    HWND shop = Control(SearchCtl::外形框_淘当);
+    if (!shop) return;
+    view_ = HtmlView::Create(shop, layout_.view.left, layout_.view.top, layout_.view.width, layout_.view.height,
+                             options_.openLink);
+    TraceStartUpStep("search-html-view");
+    if (!view_) return;
+    SetVisible(view_->Window(), layout_.viewShown);
+    if (!viewPage_.empty()) view_->Navigate(viewPage_);
+    TraceStartUpStep("search-navigate");
 }
 
 void SearchBoxWindow::ApplyTransparency(int percent) {
@@ -278,6 +331,8 @@ void SearchBoxWindow::FillOnlineMenuItem() {
 void SearchBoxWindow::ShowSearchBox() {
     ShowWindow(hwnd_, SW_SHOW);
     SwitchToThisWindow(hwnd_, TRUE);
+    TraceStartUpStep("search-shown");
+    if (!viewMade_) SetTimer(hwnd_, kViewTimer, 0, nullptr);
 }
 
 void SearchBoxWindow::SaveSettings() {
@@ -397,6 +452,7 @@ void SearchBoxWindow::OnTrayNotify(LPARAM event) {
 void SearchBoxWindow::OnDestroy() {
     KillTimer(hwnd_, kTopmostTimer);
     KillTimer(hwnd_, kBalloonTimer);
+    KillTimer(hwnd_, kViewTimer);
     trayIcon_.Remove();
     // Missing or locked pages are left as they are.
     DeleteFileA(WidgetPagePath(SearchEngine::Taobao).c_str());
@@ -418,6 +474,7 @@ LRESULT SearchBoxWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_TIMER:
         if (wParam == kTopmostTimer) OnTopmostTimer();
+        if (wParam == kViewTimer) MakeHtmlView();
         if (wParam == kBalloonTimer) {
             KillTimer(hwnd_, kBalloonTimer);
             if (balloon_) SendMessageA(balloon_, TTM_TRACKACTIVATE, FALSE, 0);

@@ -64,6 +64,8 @@ public:
     bool Create();
     HWND Hwnd() const { return hwnd_; }
 
+    // Visible and switched to. The HTML view is made after the first showing, once the
+    // pending paints are done: ViewLocation is empty until then.
     void ShowSearchBox();
     // Tray icon removed, settings saved, window destroyed.
     void Close();
@@ -99,6 +101,9 @@ private:
 
     void CreateControls();
     void ShowLayout();
+    void ShowEnginePage(SearchEngine engine);
+    void FocusZhuoyueBox();
+    void MakeHtmlView();
     void ShowBalloonTip();
     void FillOnlineMenuItem();
     void OnControlPressed(SearchCtl id);
@@ -116,6 +121,8 @@ private:
     MiniInfoOpener& miniInfo_;
     HWND hwnd_ = nullptr;
     std::unique_ptr<HtmlView> view_;
+    bool viewMade_ = false;
+    std::string viewPage_;  // the page for the view, while it is not made yet
     SearchLayout layout_ = DesignedSearchLayout();
     GbkText configPath_;
     GbkText box_ = "taobao";

@@ -20,6 +20,7 @@
 #include "win32/controls_win32.h"
 #include "win32/label_button_win32.h"
 #include "win32/popup_menu_win32.h"
+#include "win32/startup_trace_win32.h"
 #include "win32/window_class_win32.h"
 
 namespace {
@@ -111,7 +112,9 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CREATE:
         CreateResources();
+        TraceStartUpStep("main-resources");
         CreateControls();
+        TraceStartUpStep("main-controls");
         StartUp();
         return 0;
     case WM_COMMAND:
@@ -137,6 +140,7 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         RECT r{};
         GetClientRect(hwnd_, &r);
         FillRect(reinterpret_cast<HDC>(wParam), &r, greyBrush_.Get());
+        TraceStartUpStep("main-erase");
         return 1;
     }
     case WM_CTLCOLOREDIT:

@@ -6,11 +6,15 @@
 #include "version.h"
 #include "tools/text_tools.h"
 #include "win32/controls_win32.h"
+#include "win32/startup_trace_win32.h"
 
 namespace {
 
-
 void Place(HWND hwnd, const PixelRect& r) { MoveTo(hwnd, r.left, r.top, r.width, r.height); }
+
+bool SameFont(const BoxFontSettings& a, const BoxFontSettings& b) {
+    return a.face == b.face && a.points == b.points && a.color == b.color;
+}
 
 }  // namespace
 
@@ -18,6 +22,7 @@ void MainWindow::StartUp() {
     // Steps 1-10: the window shortened to end below the convert button, centred again
     // vertically, and the frame pieces fitted to the new size.
     LayOutFrameControls();
+    TraceStartUpStep("layout");
 
     // 11: the guidance text, with the focus in the input box.
     HWND input = Control(Ctl::输入的汉字);
@@ -25,6 +30,7 @@ void MainWindow::StartUp() {
     SetText(input, placeholderText_);
     lastFocus_ = input;
     SetFocus(input);
+    TraceStartUpStep("placeholder");
 
     // 12-14: caption, online timers, fake title.
     SetCaption(hwnd_, GbkText(kProgramTitle));
@@ -32,6 +38,7 @@ void MainWindow::StartUp() {
     ArmTimer(k时钟_迷你资讯, periods.miniInfoMs);
     ArmTimer(k时钟_联机, periods.onlineMs);
     SetCaption(Control(Ctl::窗口假上), ConcatText({" ", GetText(hwnd_)}));
+    TraceStartUpStep("caption-timers");
 
     // 15-16: config.ini loaded when anything exists there, written on first run.
     configPath_ = ConfigPathFor(options_.exeDir);
@@ -41,19 +48,25 @@ void MainWindow::StartUp() {
         WriteDefaultConfig(configPath_);
     }
     if (!SelectedMode()) SelectMode(PinyinMode::WithTones);
+    TraceStartUpStep("config");
 
     // 17-18: the guidance text converted, one group per line when mixed.
     ConvertCommand();
+    TraceStartUpStep("first-conversion");
     if (IsChecked(Control(Ctl::混排))) {
         HWND output = Control(Ctl::转成的拼音);
         SetText(output, LineBreakGroups(GetText(output)));
     }
+    TraceStartUpStep("groups");
 
     // 19-21: tray icon, window shown, search window.
     taskbarCreatedMessage_ = TrayIcon::TaskbarCreatedMessage();
     trayIcon_.Add(hwnd_, kTrayIconId, kTrayMessage, trayIconImage_.Get(), kProgramTitle);
+    TraceStartUpStep("tray-icon");
     ShowWindow(hwnd_, SW_SHOW);
+    TraceStartUpStep("shown");
     searchBox_->OpenSearchBox();
+    TraceStartUpStep("search-window");
 }
 
 void MainWindow::LayOutFrameControls() {
@@ -74,8 +87,10 @@ void MainWindow::LayOutFrameControls() {
 }
 
 void MainWindow::ApplySettings(const Settings& settings) {
-    ApplyBoxFont(Box::Input, settings.input);
-    ApplyBoxFont(Box::Output, settings.output);
+    // The boxes got their design fonts at creation; a file that names the same ones (as the
+    // first run's file does) makes no second font.
+    if (!SameFont(settings.input, inputFont_)) ApplyBoxFont(Box::Input, settings.input);
+    if (!SameFont(settings.output, outputFont_)) ApplyBoxFont(Box::Output, settings.output);
     if (settings.mode) SelectMode(*settings.mode);
     SetChecked(Control(Ctl::混排), settings.mixed);
 }

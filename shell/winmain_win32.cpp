@@ -10,6 +10,7 @@
 #include "shell/main_window_win32.h"
 #include "text/gbk_text.h"
 #include "win32/screen_win32.h"
+#include "win32/startup_trace_win32.h"
 
 namespace {
 
@@ -36,8 +37,10 @@ std::string ExecutableDirectory() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    TraceStartUpStep("winmain");
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    TraceStartUpStep("common-controls");
 
     // The start-up draws the online timers' periods from a generator seeded by the tick count.
     std::mt19937 generator(GetTickCount());
@@ -46,13 +49,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     options.screen = ReadScreenMetrics();
     options.random = [&generator](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(generator); };
 
+    TraceStartUpStep("screen-metrics");
     MainWindow window(std::move(options));
+    TraceStartUpStep("main-window-object");
     if (!window.Create()) return 1;
+    TraceStartUpStep("main-window-created");
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    WriteStartUpTrace();
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "win32/bstr_text_win32.h"
 #include "win32/handles_win32.h"
+#include "win32/startup_trace_win32.h"
 #include "win32/window_class_win32.h"
 
 #include <exdisp.h>
@@ -113,6 +114,7 @@ bool ActivateControl(HtmlView::Parts& parts, OpenLinkFunction openLink, int widt
                                 parts.object.PutVoid()))) {
         return false;
     }
+    TraceStartUpStep("html-create-instance");
     parts.site = MakeHtmlViewSite(host);
     // The WebBrowser control wants its site before anything else (OLEMISC_SETCLIENTSITEFIRST).
     if (FAILED(parts.object->SetClientSite(parts.site.Get()))) return false;
@@ -120,6 +122,7 @@ bool ActivateControl(HtmlView::Parts& parts, OpenLinkFunction openLink, int widt
     if (FAILED(parts.object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, parts.site.Get(), 0, host, &area))) {
         return false;
     }
+    TraceStartUpStep("html-activate");
     parts.inPlace = parts.object.Query<IOleInPlaceObject>(IID_IOleInPlaceObject);
     parts.browser = parts.object.Query<IWebBrowser2>(IID_IWebBrowser2);
     if (!parts.inPlace || !parts.browser) return false;
@@ -151,6 +154,7 @@ std::unique_ptr<HtmlView> HtmlView::Create(HWND parent, int x, int y, int width,
         // S_FALSE: already initialised on this thread, which still counts one more use.
         if (FAILED(ole)) return nullptr;
         parts->oleInitialized = true;
+        TraceStartUpStep("html-ole-initialize");
 
         HINSTANCE instance = GetModuleHandleA(nullptr);
         if (!RegisterHostClass(instance)) return nullptr;

@@ -16,6 +16,7 @@
 #include "tests/support/main_window_harness_win32.h"
 #include "tests/support/test_paths.h"
 #include "win32/controls_win32.h"
+#include "win32/message_pump_win32.h"
 
 namespace {
 
@@ -61,6 +62,17 @@ public:
     void Press(SearchCtl id) { SendMessageA(W().Control(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2)); }
     void Menu(unsigned command) { SendMessageA(W().Hwnd(), WM_COMMAND, MAKEWPARAM(command, 0), 0); }
     std::string Ini() { return dir.File("RivIriRozezoVov.ini"); }
+    // The HTML view's host, a child of its frame once the view is made.
+    HWND ViewHost() { return GetWindow(W().Control(SearchCtl::外形框_淘当), GW_CHILD); }
+    // The view is made on a timer after the first showing: the messages are handled until it
+    // is there, for a few seconds at most.
+    bool WaitForView() {
+        for (int i = 0; i < 500 && !ViewHost(); ++i) {
+            PumpPendingMessages();
+            if (!ViewHost()) Sleep(10);
+        }
+        return ViewHost() != nullptr;
+    }
 
     TempDir dir;
     std::unique_ptr<SearchBox> box;
@@ -101,8 +113,36 @@ TEST(SearchBox, FirstRunShowsTaobaoAtTheBottomMiddle) {
     // The page is written whole beside the executable and the view points at it; nothing
     // is written to the settings file before the first save.
     EXPECT_EQ(ReadFileBytes(h.dir.File("tb_temp.htm")), TaobaoWidgetPage(kIds));
+    ASSERT_TRUE(h.WaitForView());
+    EXPECT_TRUE(IsWindowVisible(h.ViewHost()));
     EXPECT_NE(h.W().ViewLocation().find("tb_temp.htm"), std::string::npos) << h.W().ViewLocation();
     EXPECT_FALSE(PathExists(h.Ini()));
+}
+
+// The view is made after the window is on screen: what the menus did in between still holds.
+TEST(SearchBox, TheViewMadeAfterTheFirstShowingFollowsTheEngineAppliedLast) {
+    SearchBoxHarness h;
+    h.box->OpenSearchBox();
+    h.Menu(kSearchMenu当当);
+    ASSERT_TRUE(h.WaitForView());
+    EXPECT_NE(h.W().ViewLocation().find("dd_temp.htm"), std::string::npos) << h.W().ViewLocation();
+    RECT host{};
+    GetWindowRect(h.ViewHost(), &host);
+    EXPECT_EQ(host.right - host.left, 600);
+}
+
+TEST(SearchBox, TheViewOfTheBookshopLayoutStaysHiddenAndLeavesTheFocusInItsBox) {
+    SearchBoxHarness h;
+    WriteFileBytes(h.Ini(), "[general]\r\nbox=zhuoyue\r\n");
+    h.box->OpenSearchBox();
+    HWND edit = h.W().Control(SearchCtl::编辑框_卓越);
+    SetActiveWindow(h.W().Hwnd());
+    EXPECT_EQ(GetFocus(), edit);
+    ASSERT_TRUE(h.WaitForView());
+    // Hidden itself, as the layout keeps it, not only by its hidden frame.
+    EXPECT_EQ(GetWindowLongPtrA(h.ViewHost(), GWL_STYLE) & WS_VISIBLE, 0);
+    EXPECT_EQ(h.W().ViewLocation(), "");
+    EXPECT_EQ(GetFocus(), edit);
 }
 
 TEST(SearchBox, EnginesResizeTheWindowFromItsLeftAndTop) {
