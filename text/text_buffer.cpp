@@ -107,6 +107,13 @@ void TextBuffer::Select(std::size_t anchor, std::size_t caret) {
 }
 
 TextChange TextBuffer::ReplaceSelection(std::string_view text, bool typed, bool* cut) {
+    // A text that ends in the first half of a two-byte character (another program's bytes on
+    // the clipboard, an EM_REPLACESEL) loses that byte: kept, it would take the first byte
+    // after it as its partner, leave the caret inside that character and re-pair the rest.
+    if (!text.empty() && IsHighByte(static_cast<unsigned char>(text.back())) &&
+        CharStartAtOrBefore(text, text.size() - 1) == text.size() - 1) {
+        text.remove_suffix(1);
+    }
     const std::size_t start = SelectionStart(), end = SelectionEnd();
     const std::size_t kept = text_.size() - (end - start);
     const std::size_t room = limit_ > kept ? limit_ - kept : 0;
@@ -136,8 +143,9 @@ TextChange TextBuffer::Undo() {
     text_.replace(pos, length, undo_.removed);
     const std::size_t restored = undo_.removed.size();
     undo_ = {EditKind::Other, pos, restored, std::move(inserted)};
-    anchor_ = pos;
-    caret_ = pos + restored;
+    // The restored text may end in CR before an LF, or begin with LF after a CR.
+    anchor_ = CaretPosition(text_, pos);
+    caret_ = CaretPosition(text_, pos + restored);
     modified_ = true;
     return {pos, length, restored};
 }
@@ -157,7 +165,9 @@ TextChange TextBuffer::Replace(std::size_t start, std::size_t end, std::string_v
         undo_ = {kind, start, text.size(), std::move(removed)};
     }
     text_.replace(start, end - start, text);
-    anchor_ = caret_ = start + text.size();
+    // A text that ends in CR put before an LF, or a deletion that brings CR and LF together,
+    // would leave the caret between them.
+    anchor_ = caret_ = CaretPosition(text_, start + text.size());
     modified_ = true;
     return {start, end - start, text.size()};
 }

@@ -59,8 +59,9 @@ public:
     void SetLimit(std::size_t limit) { limit_ = limit; }
     std::size_t Limit() const { return limit_; }
 
-    // Typing, pasting and EM_REPLACESEL: the selection is replaced, the caret after the new text.
-    // Typed characters in a row make one step of undo. *cut tells whether the limit cut the text.
+    // Typing, pasting and EM_REPLACESEL: the selection is replaced, the caret after the new text;
+    // a final byte 0x80..0xFF without partner is dropped. Typed characters in a row make one
+    // step of undo. *cut tells whether the limit cut the text.
     TextChange ReplaceSelection(std::string_view text, bool typed = false, bool* cut = nullptr);
     // Backspace and Delete: the selection, else the character before or after the caret.
     TextChange DeleteBackward();
