@@ -11,7 +11,9 @@ in the matching form and 1,000 times the literal search; the zyf process at leas
 pinyin-pro's in-process rate; zyf's peak memory under 4 x (input + output); ziyinfang.exe's
 median start-up under Wine, to its main window visible and to its search window visible, at
 most 1.5 times the minimal window program's median in the same run, for a first start and a
-later start.
+later start; zyf --phrases at least 10 times pinyin-pro's rate, readings equal to
+pinyin-pro's for at least 98.5 % of manpages-zh's hanzi leaving 一 and 不 aside, and its
+start-up under 50 ms (DIR/agreement.json, DIR/zyf_startup.json of scripts/bench-phrases).
 """
 
 import json
@@ -25,6 +27,9 @@ MIN_VS_LITERAL = 1000
 MIN_PROCESS_VS_PINYIN_PRO = 40
 MEMORY_FACTOR = 4
 MAX_STARTUP_VS_MINIMAL = 1.5
+MIN_PHRASES_VS_PINYIN_PRO = 10
+MIN_PHRASES_AGREEMENT = 98.5   # manpages-zh, leaving 一 and 不 aside
+MAX_PHRASES_STARTUP_MS = 50
 
 MODES = [("tones", "tones"), ("toneless", "toneless"), ("initials", "initials")]
 PINYIN_PRO_FORM = {"tones": "toneType 'symbol'", "toneless": "toneType 'none'",
@@ -79,6 +84,12 @@ def main(d):
             failures += oks.count(False)
             rows.append(("ConvertText %s %s" % (name, layout), rate(r), times(vs_pp), times(vs_lit),
                          "%s >=50M/s  %s >=60x  %s >=1000x" % tuple(check(o) for o in oks)))
+    if "PhraseConversion/tones/plain" in medians:
+        r = medians["PhraseConversion/tones/plain"]["items_per_second"]
+        ok = r / pp["tones"] >= MIN_PHRASES_VS_PINYIN_PRO
+        failures += not ok
+        rows.append(("zyf --phrases engine, tones plain", rate(r), times(r / pp["tones"]), times(r / literal),
+                     "%s >=10x pinyin-pro tones" % check(ok)))
     e = medians["ExtractHanzi"]["items_per_second"]
     rows.append(("ExtractHanzi", rate(e), "", times(e / literal), ""))
     rows.append(("literal search (baseline)", rate(literal), times(literal / pp["tones"]), "1 x", ""))
@@ -119,12 +130,58 @@ def main(d):
         failures += not ok
         print("peak memory, %s: max RSS %.1f MB; input %.1f MB + output %.1f MB, x4 = %.1f MB  %s"
               % (label, rss / 1e6, in_bytes / 1e6, out_bytes / 1e6, limit / 1e6, check(ok)))
+    if os.path.exists(os.path.join(d, "agreement.json")):
+        print()
+        failures += phrases_report(d)
     if os.path.exists(os.path.join(d, "startup.json")):
         print()
         failures += startup_report(d)
     print()
     print("all targets met" if failures == 0 else "%d target(s) missed" % failures)
     return 0
+
+
+def phrases_report(d):
+    """Prints the agreement of zyf's readings with pinyin-pro's and the start-up of zyf with
+    the phrase table; returns the number of targets missed."""
+    with open(os.path.join(d, "agreement.json")) as f:
+        agreement = json.load(f)
+    failures = 0
+    print("Readings equal to pinyin-pro %s's, per character (zyf --mixed against pinyin-pro in context,"
+          % agreement["pinyin_pro"])
+    print("line by line); pinyin-pro writes the tone changes of 一 and 不 in speech, zyf their citation tones.")
+    print("%-56s %12s %12s %14s %14s  %s" % ("text", "default", "--phrases", "default w/o", "--phrases w/o",
+                                            "target"))
+    for corpus, label in (("manpages", "manpages-zh (zh_CN)"), ("fortunes", "fortunes-zh (tang300, song100, chinese)")):
+        a = agreement[corpus]
+        cells = []
+        for mode in ("default", "phrases"):
+            cells.append(100.0 * a[mode]["agree"] / a[mode]["hanzi"])
+        for mode in ("default", "phrases"):
+            cells.append(100.0 * a[mode]["agree_without_yi_bu"] / a[mode]["hanzi_without_yi_bu"])
+        target = ""
+        if corpus == "manpages":
+            ok = cells[3] >= MIN_PHRASES_AGREEMENT
+            failures += not ok
+            target = "%s >=%.1f%% --phrases w/o 一 不" % (check(ok), MIN_PHRASES_AGREEMENT)
+        print("%-56s %11.2f%% %11.2f%% %13.2f%% %13.2f%%  %s" % (
+            "%s, %s hanzi" % (label, format(a["phrases"]["hanzi"], ",")), *cells, target))
+    path = os.path.join(d, "zyf_startup.json")
+    if os.path.exists(path):
+        with open(path) as f:
+            results = json.load(f)["results"]
+        print()
+        print("zyf start-up, converting five hanzi (hyperfine, median and spread of %d runs):" % len(results[0]["times"]))
+        for r in results:
+            m = r["median"] * 1000
+            target = ""
+            if r is results[1]:
+                ok = m < MAX_PHRASES_STARTUP_MS
+                failures += not ok
+                target = "%s <%d ms" % (check(ok), MAX_PHRASES_STARTUP_MS)
+            print("  %-60s %6.1f ms  %5.1f-%5.1f ms  %s" % (r["command"].replace(d + "/", ""), m,
+                                                          r["min"] * 1000, r["max"] * 1000, target))
+    return failures
 
 
 # What happens before each step the program marks (ZYF_STARTUP_TRACE), in the words of the

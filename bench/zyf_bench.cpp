@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli/gbk_codec.h"
+#include "cli/piecewise_conversion.h"
 #include "pinyin/conversion.h"
 #include "pinyin/readings.h"
 #include "text/hanzi.h"
@@ -101,6 +102,18 @@ void RegisterAll(const std::string& corpus) {
             })->Unit(benchmark::kMillisecond)->UseRealTime();
         }
     }
+    // zyf --phrases: the hanzi read as words, as zyf converts a piece of text.
+    benchmark::RegisterBenchmark("PhraseConversion/tones/plain", [&corpus, count](benchmark::State& state) {
+        for (auto _ : state) {
+            PiecewiseConverter converter(PinyinMode::WithTones, false, false, true);
+            PiecewiseConverter::Piece p = converter.Convert(corpus);
+            benchmark::DoNotOptimize(p.text.data());
+            p = converter.Finish();
+            benchmark::DoNotOptimize(p.text.data());
+            benchmark::ClobberMemory();
+        }
+        SetHanziRate(state, count);
+    })->Unit(benchmark::kMillisecond)->UseRealTime();
     benchmark::RegisterBenchmark("ExtractHanzi", [&corpus, count](benchmark::State& state) {
         for (auto _ : state) {
             HanziList list = ExtractHanzi(corpus);

@@ -1,6 +1,5 @@
 #include "cli/piecewise_conversion.h"
 
-#include "pinyin/phrase_conversion.h"
 #include "text/gbk_char.h"
 #include "text/hanzi.h"
 
@@ -37,7 +36,7 @@ void PiecewiseConverter::AppendRun(std::string_view run, Piece& result) {
             result.text += ' ';
         }
     }
-    result.text += ConvertHanziRunByPhrase(run, mode_, mixed_);
+    phrase_->Append(run, mode_, mixed_, result.text);
     written_ += run.size() / 2;
 }
 
@@ -49,6 +48,8 @@ PiecewiseConverter::Piece PiecewiseConverter::Finished(Piece result) const {
 
 PiecewiseConverter::Piece PiecewiseConverter::ConvertByPhrase(std::string_view piece) {
     Piece result;
+    // About what the readings take, so the result seldom grows by copying itself.
+    result.text.reserve(piece.size() * (mixed_ ? 5 : 3));
     const auto* const p = reinterpret_cast<const unsigned char*>(piece.data());
     for (std::size_t i = 0; i < piece.size();) {
         const unsigned char b = p[i];

@@ -14,9 +14,11 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "pinyin/conversion.h"
+#include "pinyin/phrase_conversion.h"
 #include "text/gbk_text.h"
 
 // Length of the longest prefix of text that can be converted apart from what follows; 0 when
@@ -27,7 +29,9 @@ class PiecewiseConverter {
 public:
     // perLine: LineBreakGroups on the result.
     PiecewiseConverter(PinyinMode mode, bool mixed, bool perLine, bool phrases = false)
-        : mode_(mode), mixed_(mixed), perLine_(perLine), phrases_(phrases) {}
+        : mode_(mode), mixed_(mixed), perLine_(perLine), phrases_(phrases) {
+        if (phrases) phrase_.emplace();
+    }
 
     struct Piece {
         bool spaceFirst = false;  // one space goes in front of text
@@ -57,4 +61,5 @@ private:
     std::size_t count_ = 0;
     std::size_t written_ = 0;  // hanzi whose readings were given out (with phrases)
     GbkText openRun_;          // hanzi of a word that may go on in the next piece
+    std::optional<PhraseRunConverter> phrase_;
 };

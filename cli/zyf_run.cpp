@@ -40,17 +40,17 @@ bool OpenInputs(const ZyfOptions& o, ZyfIo& io, std::vector<Input>& inputs) {
 // The inputs as one text, piece by piece.
 class JoinedInput {
 public:
-    JoinedInput(std::vector<Input>& inputs, ZyfIo& io) : inputs_(inputs), io_(io) {}
+    explicit JoinedInput(std::vector<Input>& inputs) : inputs_(inputs) {}
 
     // Reads up to size bytes into buffer, fewer only at the end of the last input; false
-    // after a read error (reported).
+    // after a read error, with got the bytes read before it and Error() its message.
     bool Read(char* buffer, std::size_t size, std::size_t& got) {
         got = 0;
         while (got < size && next_ < inputs_.size()) {
             std::size_t n = 0;
             std::string reason;
             if (!inputs_[next_].source->Read(buffer + got, size - got, n, reason)) {
-                io_.WriteError("zyf: cannot read " + inputs_[next_].name + ": " + reason + "\n");
+                error_ = "zyf: cannot read " + inputs_[next_].name + ": " + reason + "\n";
                 return false;
             }
             got += n;
@@ -59,6 +59,7 @@ public:
         return true;
     }
     bool End() const { return next_ == inputs_.size(); }
+    const std::string& Error() const { return error_; }
 
     // What is still to come, when the sources know it.
     std::size_t SizeHint() const {
@@ -69,8 +70,8 @@ public:
 
 private:
     std::vector<Input>& inputs_;
-    ZyfIo& io_;
     std::size_t next_ = 0;
+    std::string error_;
 };
 
 // Writes result pieces in the output encoding, and the closing status.
@@ -151,8 +152,9 @@ Ending ConvertUtf8(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter
     return ConvertPieces(text, pieceSize, converter, output) ? Ending::Done : Ending::WriteFailed;
 }
 
-// GBK input streams through: read, converted and written a piece at a time.
-// A read error after the first pieces leaves what was written so far on standard output.
+// GBK input streams through: read, converted and written a piece at a time. After a read
+// error every byte read before it is still converted and written (the caller then adds the
+// hanzi the converter holds back), so the output is that of the input up to the fault.
 Ending ConvertGbk(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter& converter, Output* output) {
     // buffer[0, pending) is read but not yet converted, and holds no byte that allows a cut;
     // it grows only while no such byte comes.
@@ -161,7 +163,12 @@ Ending ConvertGbk(JoinedInput& input, std::size_t pieceSize, PiecewiseConverter&
     while (!input.End()) {
         if (buffer.size() - pending < pieceSize) buffer.resize(pending + pieceSize);
         std::size_t got;
-        if (!input.Read(buffer.data() + pending, pieceSize, got)) return Ending::ReadFailed;
+        if (!input.Read(buffer.data() + pending, pieceSize, got)) {
+            pending += RemoveZeroBytes(buffer.data() + pending, got);
+            return ConvertPieces(std::string_view(buffer.data(), pending), pieceSize, converter, output)
+                       ? Ending::ReadFailed
+                       : Ending::WriteFailed;
+        }
         got = RemoveZeroBytes(buffer.data() + pending, got);
         std::size_t cut = ConvertiblePrefix(std::string_view(buffer.data() + pending, got));
         const std::size_t old = pending;
@@ -193,17 +200,28 @@ int Run(const std::vector<std::string>& args, ZyfIo& io, std::size_t pieceSize) 
 
     std::vector<Input> inputs;
     if (!OpenInputs(o, io, inputs)) return 1;
-    JoinedInput input(inputs, io);
+    JoinedInput input(inputs);
     PiecewiseConverter converter(o.mode, o.mixed, o.perLine, o.phrases);
     // --count converts nothing and writes only the number at the end.
     Output* sink = o.countOnly ? nullptr : &output;
-    const Ending ending = o.encoding == TextEncoding::Utf8 ? ConvertUtf8(input, pieceSize, converter, sink, io)
-                                                           : ConvertGbk(input, pieceSize, converter, sink);
-    if (ending == Ending::ReadFailed) return 1;
-    bool written = ending == Ending::Done;
+    const bool utf8 = o.encoding == TextEncoding::Utf8;
+    const Ending ending = utf8 ? ConvertUtf8(input, pieceSize, converter, sink, io)
+                               : ConvertGbk(input, pieceSize, converter, sink);
+    // UTF-8 input writes nothing unless all of it was read and well formed.
+    if (ending == Ending::ReadFailed && (utf8 || o.countOnly)) {
+        if (!input.Error().empty()) io.WriteError(input.Error());
+        return 1;
+    }
+    bool written = ending != Ending::WriteFailed;
     if (written && !o.countOnly) {
         const PiecewiseConverter::Piece rest = converter.Finish();
         written = (!rest.spaceFirst || output.WriteAscii(" ")) && output.WriteResult(rest.text);
+    }
+    if (ending == Ending::ReadFailed) {
+        // Streamed GBK: what was read before the fault is out; then the fault is reported.
+        output.Finish(written);
+        io.WriteError(input.Error());
+        return 1;
     }
     if (o.countOnly) written = output.WriteAscii(std::to_string(converter.Count()) + "\n");
     return output.Finish(written);

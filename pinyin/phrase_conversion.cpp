@@ -30,12 +30,6 @@ void AppendToneless(std::string_view r, GbkText& out) {
     }
 }
 
-struct Step {
-    std::uint32_t cost = std::numeric_limits<std::uint32_t>::max();
-    std::uint32_t from = 0;
-    PhraseTable::Word word{1, 0, PhraseTable::kOwnReadings};
-};
-
 }  // namespace
 
 GbkText TonelessSpelling(std::string_view toneReading) {
@@ -53,59 +47,59 @@ std::string_view InitialOf(std::string_view toneless) {
     return toneless;
 }
 
-void PhraseToneReadings(std::string_view run, const PhraseTable& table, std::vector<std::string_view>& readings) {
+const std::vector<std::string_view>& PhraseRunConverter::ToneReadings(std::string_view run) {
+    const PhraseTable& table = *table_;
     const std::size_t n = run.size() / 2;
-    readings.assign(n, std::string_view());
+    readings_.assign(n, std::string_view());
     // best[i]: the cheapest reading of the first i characters as words and single characters,
     // costs being minus the log of their frequencies.
-    std::vector<Step> best(n + 1);
-    best[0].cost = 0;
-    std::vector<PhraseTable::Word> words;
+    constexpr PhraseTable::Word kAlone{1, 0, PhraseTable::kOwnReadings};
+    best_.assign(n + 1, Step{std::numeric_limits<std::uint32_t>::max(), 0, kAlone});
+    best_[0].cost = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        const std::uint32_t here = best[i].cost;
+        const std::uint32_t here = best_[i].cost;
         const auto b1 = static_cast<unsigned char>(run[2 * i]);
         const auto b2 = static_cast<unsigned char>(run[2 * i + 1]);
         const std::uint32_t single = here + table.CharCost(b1, b2);
-        if (single < best[i + 1].cost) best[i + 1] = {single, static_cast<std::uint32_t>(i), {1, 0, PhraseTable::kOwnReadings}};
-        words.clear();
-        table.WordsAt(run.substr(2 * i), words);
-        for (const PhraseTable::Word& w : words) {
+        if (single < best_[i + 1].cost) best_[i + 1] = {single, static_cast<std::uint32_t>(i), kAlone};
+        words_.clear();
+        table.WordsAt(run.substr(2 * i), words_);
+        for (const PhraseTable::Word& w : words_) {
             const std::uint32_t c = here + w.cost;
             // Ties go to the longer word, which is met later here: longest match stays the floor.
-            if (c <= best[i + w.chars].cost) best[i + w.chars] = {c, static_cast<std::uint32_t>(i), w};
+            if (c <= best_[i + w.chars].cost) best_[i + w.chars] = {c, static_cast<std::uint32_t>(i), w};
         }
     }
     for (std::size_t end = n; end > 0;) {
-        const Step& s = best[end];
+        const Step& s = best_[end];
         for (std::uint32_t k = 0; k < s.word.chars; ++k) {
             const std::size_t at = s.from + k;
-            readings[at] = s.word.firstReading == PhraseTable::kOwnReadings
-                               ? IndexedToneReading(static_cast<unsigned char>(run[2 * at]),
-                                                    static_cast<unsigned char>(run[2 * at + 1]))
-                               : table.Reading(s.word, k);
+            const auto b1 = static_cast<unsigned char>(run[2 * at]);
+            const auto b2 = static_cast<unsigned char>(run[2 * at + 1]);
+            std::string_view r = s.word.firstReading == PhraseTable::kOwnReadings ? table.AloneReading(b1, b2)
+                                                                                  : table.Reading(s.word, k);
+            readings_[at] = r.empty() ? IndexedToneReading(b1, b2) : r;
         }
         end = s.from;
     }
+    return readings_;
 }
 
-GbkText ConvertHanziRunByPhrase(std::string_view run, PinyinMode mode, bool mixed, const PhraseTable& table) {
-    std::vector<std::string_view> readings;
-    PhraseToneReadings(run, table, readings);
-    GbkText out;
-    out.reserve(run.size() * 4);
-    GbkText toneless;
+void PhraseRunConverter::Append(std::string_view run, PinyinMode mode, bool mixed, GbkText& out) {
+    const std::vector<std::string_view>& readings = ToneReadings(run);
+    const std::size_t start = out.size();
     for (std::size_t i = 0; i < readings.size(); ++i) {
         const std::string_view ch = run.substr(2 * i, 2);
         std::string_view r = readings[i];
         if (mode != PinyinMode::WithTones && !r.empty()) {
-            toneless.clear();
-            AppendToneless(r, toneless);
-            r = toneless;
+            toneless_.clear();
+            AppendToneless(r, toneless_);
+            r = toneless_;
             if (mode == PinyinMode::InitialsOnly) r = InitialOf(r);
         }
         if (r.empty()) {
             // A character without reading stands for itself, with no space after it.
-            if (!mixed && mode != PinyinMode::WithTones && !out.empty()) out += ' ';
+            if (!mixed && mode != PinyinMode::WithTones && out.size() > start) out += ' ';
             out += ch;
             continue;
         }
@@ -118,9 +112,21 @@ GbkText ConvertHanziRunByPhrase(std::string_view run, PinyinMode mode, bool mixe
             out += r;
             out += ' ';
         } else {
-            if (!out.empty()) out += ' ';
+            if (out.size() > start) out += ' ';
             out += r;
         }
     }
+}
+
+void PhraseToneReadings(std::string_view run, const PhraseTable& table, std::vector<std::string_view>& readings) {
+    PhraseRunConverter converter(table);
+    readings = converter.ToneReadings(run);
+}
+
+GbkText ConvertHanziRunByPhrase(std::string_view run, PinyinMode mode, bool mixed, const PhraseTable& table) {
+    PhraseRunConverter converter(table);
+    GbkText out;
+    out.reserve(run.size() * 4);
+    converter.Append(run, mode, mixed, out);
     return out;
 }

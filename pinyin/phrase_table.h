@@ -8,11 +8,12 @@
 
 class PhraseTable {
 public:
-    // A table file: its header line, then the binary table. An ill-formed file gives an empty
-    // table (no words; every character stands alone).
+    // A table file: its header line, then the binary table, read where it lies (its index is
+    // part of the file). An ill-formed file gives an empty table (no words; every character
+    // stands alone with its ToneReading).
     explicit PhraseTable(std::string_view file);
 
-    // The table the program carries, read on first use.
+    // The table the program carries.
     static const PhraseTable& Embedded();
 
     // Reading ids of a word that reads as its characters do.
@@ -27,30 +28,24 @@ public:
     void WordsAt(std::string_view text, std::vector<Word>& out) const;
     // Cost of the hanzi b1 b2 standing alone.
     std::uint32_t CharCost(unsigned char b1, unsigned char b2) const;
+    // The reading of the hanzi b1 b2 standing alone when it is not its ToneReading, else empty.
+    std::string_view AloneReading(unsigned char b1, unsigned char b2) const;
     // Syllable k of a word's readings.
     std::string_view Reading(const Word& w, std::uint32_t k) const;
 
-    std::size_t WordCount() const { return words_.size(); }
+    std::size_t WordCount() const { return wordCount_; }
     std::uint32_t LongestWord() const { return longest_; }
 
 private:
-    struct Entry {
-        std::string_view bytes;
-        Word word;
-    };
-    // Words grouped by their first two characters, found by an open-addressed hash.
-    struct Bucket {
-        std::uint32_t key = 0;  // first four bytes; 0 marks an empty slot (no hanzi has a zero byte)
-        std::uint32_t begin = 0;
-        std::uint32_t end = 0;
-    };
     bool Parse(std::string_view file);
-    const Bucket* Find(std::uint32_t key) const;
+    std::string_view Syllable(std::uint32_t id) const;
+    std::string_view WordBytes(std::uint32_t index) const;
 
-    std::vector<std::string_view> syllables_;
-    std::vector<std::uint16_t> readingIds_;
-    std::vector<Entry> words_;
-    std::vector<Bucket> buckets_;
-    std::vector<std::uint16_t> charCosts_;  // by (b1 - 0x80) << 8 | b2
+    std::string_view syllableOffsets_, syllables_, chars_, slots_, records_, readingIds_, words_;
+    std::uint32_t syllableCount_ = 0;
+    std::uint32_t wordCount_ = 0;
+    std::uint32_t idCount_ = 0;
+    std::uint32_t slotMask_ = 0;
+    std::uint32_t singleCost_ = 0xFFFF;
     std::uint32_t longest_ = 0;
 };

@@ -10,6 +10,9 @@
 #include "pinyin/phrase_table.h"
 #include "text/hanzi.h"
 
+extern const unsigned char kPhraseTableFile[];
+extern const std::size_t kPhraseTableFile_size;
+
 namespace {
 
 GbkText Tones(std::string_view hanzi) { return ConvertHanziRunByPhrase(hanzi, PinyinMode::WithTones, false); }
@@ -38,13 +41,27 @@ TEST(PhraseConversion, ReadsPolyphonesAsTheirWords) {
         {"中彩", "zhòng cǎi "},
         {"的确", "dí què "},
         {"目的", "mù dì "},
+        // Words the essay counts mostly as other words or as their characters, and readings
+        // that CC-CEDICT gives beside the standard one.
+        {"文件中的", "wén jiàn zhōng de "},  // not 中的 zhòng dì, to hit the target
+        {"数目为止", "shù mù wéi zhǐ "},
+        {"尽可能少", "jǐn kě néng shǎo "},  // not 盡可能 jìn, a cross-reference
+        {"下载文件", "xià zài wén jiàn "},
+        {"尽量简短", "jǐn liàng jiǎn duǎn "},
+        {"变得很长", "biàn de hěn cháng "},
+        {"交互地执行", "jiāo hù de zhí xíng "},
     };
     for (const auto& c : kCases) EXPECT_EQ(Tones(c.hanzi), c.reading) << c.hanzi;
 }
 
-// Characters outside every word, and characters without any reading, read as without phrases.
-TEST(PhraseConversion, CharactersOutsideWordsKeepTheirOwnReading) {
-    for (const char* hanzi : {"行", "长", "重", "中丆文", "丆", ""}) {
+// A character outside every word reads as most of its uses do, a neutral reading of the
+// program's own table stays, and characters without any reading read as without phrases.
+TEST(PhraseConversion, CharactersOutsideWordsTakeTheirLeadingReading) {
+    EXPECT_EQ(Tones("长"), "cháng ");
+    EXPECT_EQ(Tones("行"), "xíng ");
+    EXPECT_EQ(Tones("重"), "zhòng ");
+    EXPECT_EQ(Tones("地"), "de ");
+    for (const char* hanzi : {"中丆文", "丆", ""}) {
         EXPECT_EQ(Tones(hanzi), ConvertHanziText(hanzi, PinyinMode::WithTones, false)) << hanzi;
         EXPECT_EQ(ConvertHanziRunByPhrase(hanzi, PinyinMode::WithTones, true),
                   ConvertHanziText(hanzi, PinyinMode::WithTones, true)) << hanzi;
@@ -72,6 +89,19 @@ TEST(PhraseConversion, TonelessAndInitialsComeFromTheToneReading) {
     // A character without a tone reading stands for itself in every mode.
     EXPECT_EQ(ConvertHanziRunByPhrase("中丆文", PinyinMode::WithoutTones, false), "zhong 丆 wen");
     EXPECT_EQ(ConvertHanziRunByPhrase("丆中", PinyinMode::InitialsOnly, false), "丆 zh");
+}
+
+// A table cut short is refused whole, so no lookup reads past its end.
+TEST(PhraseTable, ATableCutShortHasNoWords) {
+    const std::string_view whole(reinterpret_cast<const char*>(kPhraseTableFile), kPhraseTableFile_size);
+    EXPECT_EQ(PhraseTable(whole).WordCount(), PhraseTable::Embedded().WordCount());
+    for (std::size_t cut : {std::size_t{1}, std::size_t{4}, whole.size() / 3, whole.size() / 2}) {
+        const PhraseTable t(whole.substr(0, whole.size() - cut));
+        EXPECT_EQ(t.WordCount(), 0u) << cut;
+        std::vector<std::string_view> readings;
+        PhraseToneReadings("银行长城", t, readings);
+        EXPECT_EQ(readings[1], "háng") << cut;  // the ToneReading of every character
+    }
 }
 
 TEST(PhraseTable, AnIllFormedTableHasNoWords) {

@@ -286,6 +286,37 @@ TEST(RunZyf, StopsAtAReadError) {
     }
 }
 
+// A read that fails midway: the output holds everything read before the fault, the hanzi
+// held back for a word included, as if the input had ended there; then the fault.
+TEST(RunZyf, WritesEverythingReadBeforeAReadFault) {
+    const std::string first = "他在银行\n";
+    const std::string second = "行长那里，重新开始\n银行";
+    const std::vector<std::vector<std::string>> argSets = {
+        {"--encoding=gbk"}, {"--encoding=gbk", "--phrases"}, {"--encoding=gbk", "--phrases", "-m", "toneless"},
+        {"--encoding=gbk", "--phrases", "--mixed", "--per-line"}};
+    for (const auto& args : argSets) {
+        for (std::size_t pieceSize : {std::size_t{1}, std::size_t{5}, kZyfPieceSize}) {
+            for (std::size_t failAt = 0; failAt <= second.size(); ++failAt) {
+                MemoryIo io;
+                io.files["a"] = first;
+                io.files["b"] = second;
+                io.failingFiles["b"] = failAt;
+                std::vector<std::string> withFiles = args;
+                withFiles.insert(withFiles.end(), {"a", "b"});
+                EXPECT_EQ(RunZyf(withFiles, io, pieceSize), 1);
+                EXPECT_EQ(io.errors, "zyf: cannot read b: Input/output error\n");
+
+                MemoryIo whole;
+                whole.files["a"] = first + second.substr(0, failAt);
+                std::vector<std::string> justRead = args;
+                justRead.push_back("a");
+                ASSERT_EQ(RunZyf(justRead, whole, pieceSize), 0);
+                EXPECT_EQ(io.output, whole.output) << args.size() << " " << pieceSize << " " << failAt;
+            }
+        }
+    }
+}
+
 // The real streams: files read in binary, output to a file, and a stream that refuses writes.
 TEST(StdioZyfIo, ReadsBinaryAndReportsWhatFails) {
     TempDir dir;
