@@ -106,20 +106,23 @@ bool SearchBoxWindow::Create() {
     TraceStartUpStep("search-class");
 
     // The settings first, the layout they choose, then the place that depends on its size.
-    // Reading the file shows nothing, so it comes before the window: the controls are then
-    // made in the chosen engine's layout at once instead of in the designed one first.
+    // Reading the file shows nothing, so it comes before the window: the window and its
+    // controls are then made in the chosen engine's layout and at their place at once,
+    // instead of in the designed ones first and moved and sized after (each move of a
+    // top-level window is a round trip to the X server under Wine).
     configPath_ = SearchBoxConfigPathFor(options_.exeDir);
     const bool fileExists = PathExists(configPath_);
     const auto profile = OpenPlatformProfile(configPath_);
     box_ = LoadSearchBoxEngineWord(*profile, fileExists);
     const std::optional<SearchEngine> engine = EngineNamed(box_);
-    const SearchLayout designed = layout_;
     if (engine) layout_ = ApplyEngineLayout(layout_, *engine);
+    const SearchBoxPlacement placement =
+        LoadSearchBoxPlacement(*profile, fileExists, options_.screen, layout_.windowWidth, layout_.windowHeight);
 
     // Hidden until the whole creation has run; a tool window, so that only its tray icon
     // stands for it, not a taskbar button.
-    CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, kSearchBoxTitle, WS_POPUP | WS_CLIPCHILDREN, 50, 50,
-                    designed.windowWidth, designed.windowHeight, nullptr, nullptr, wc.hInstance, this);
+    CreateWindowExA(WS_EX_TOOLWINDOW, kClassName, kSearchBoxTitle, WS_POPUP | WS_CLIPCHILDREN, placement.left,
+                    placement.top, layout_.windowWidth, layout_.windowHeight, nullptr, nullptr, wc.hInstance, this);
     if (!hwnd_) return false;
     TraceStartUpStep("search-created");
     // What ApplyEngine does besides the layout: the engine's page, or the empty search box
@@ -130,10 +133,6 @@ bool SearchBoxWindow::Create() {
         ShowEnginePage(*engine);
     }
     TraceStartUpStep("search-engine");
-    const SIZE size = WindowSize();
-    const SearchBoxPlacement placement =
-        LoadSearchBoxPlacement(*profile, fileExists, options_.screen, size.cx, size.cy);
-    MoveTo({placement.left, placement.top});
     ApplyTransparency(placement.trans);
     TraceStartUpStep("search-placed");
 

@@ -24,12 +24,13 @@ void MainWindow::StartUp() {
     LayOutFrameControls();
     TraceStartUpStep("layout");
 
-    // 11: the guidance text, with the focus in the input box.
+    // 11: the guidance text, with the focus in the input box. The box takes the focus when
+    // the window is activated (OnActivate): focusing it now would activate the hidden window,
+    // and Wine's first activation of a thread's window (its IME set up) took 12-40 ms.
     HWND input = Control(Ctl::输入的汉字);
     placeholderText_ = MakePlaceholderText(GetText(Control(Ctl::标签12)));
     SetText(input, placeholderText_);
     lastFocus_ = input;
-    SetFocus(input);
     TraceStartUpStep("placeholder");
 
     // 12-14: caption, online timers, fake title.
@@ -63,9 +64,15 @@ void MainWindow::StartUp() {
     taskbarCreatedMessage_ = TrayIcon::TaskbarCreatedMessage();
     trayIcon_.Add(hwnd_, kTrayIconId, kTrayMessage, trayIconImage_.Get(), kProgramTitle);
     TraceStartUpStep("tray-icon");
-    ShowWindow(hwnd_, SW_SHOW);
+    // The children are erased when they first paint, from the message loop, instead of one
+    // by one inside ShowWindow before the start-up can go on to the search window. The
+    // search window is switched to next; only when none opens is this window activated, so
+    // that the focus ends where a plain ShowWindow would have left it.
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
     TraceStartUpStep("shown");
     searchBox_->OpenSearchBox();
+    if (!GetActiveWindow()) SetForegroundWindow(hwnd_);
     TraceStartUpStep("search-window");
 }
 

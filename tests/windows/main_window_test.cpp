@@ -85,6 +85,20 @@ TEST(MainWindowStartUp, FirstStartWritesTheDefaultsAndConvertsTheGuidanceText) {
     EXPECT_EQ(w.BoxFont(Box::Output).points, 22);
 }
 
+// The window shows without being activated, as the search window is switched to next; when
+// none opens, the start-up activates it, and the focus ends in the input box all the same.
+TEST(MainWindowStartUp, WithASearchWindowAlreadyOpenTheMainWindowEndsActiveWithTheInputFocused) {
+    UniqueWindow other(CreateWindowExA(0, "STATIC", kSearchBoxTitle, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                       GetModuleHandleA(nullptr), nullptr));
+    ASSERT_TRUE(other);
+    MainWindowHarness h;
+    ASSERT_TRUE(h.Start());
+    EXPECT_EQ(h.Window().SearchWindow().Window(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(h.Window().Hwnd()));
+    EXPECT_EQ(GetActiveWindow(), h.Window().Hwnd());
+    EXPECT_EQ(GetFocus(), h.Get(Ctl::输入的汉字));
+}
+
 TEST(MainWindowStartUp, ArmsTheOnlineTimersWithTheirRandomPeriods) {
     MainWindowHarness h;
     h.randomOffset = 1;
