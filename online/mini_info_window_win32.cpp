@@ -1,6 +1,5 @@
 #include "online/mini_info_window_win32.h"
 
-#include <cstdio>
 #include <memory>
 
 #include "online/feed_markers.h"
@@ -13,6 +12,7 @@
 #include "win32/label_button_win32.h"
 #include "win32/message_pump_win32.h"
 #include "win32/screen_win32.h"
+#include "win32/whole_file.h"
 #include "win32/window_class_win32.h"
 
 namespace {
@@ -20,14 +20,6 @@ namespace {
 constexpr char kClassName[] = "ZyfMiniInfoWindow";
 constexpr int kWidth = 298, kHeight = 112;
 const COLORREF kGrey = RGB(236, 236, 236);
-
-// Written whole, replacing what was there; a file that cannot be written is skipped.
-void WriteWholeFile(const std::string& path, std::string_view bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    if (std::fclose(f) != 0 || !ok) std::remove(path.c_str());
-}
 
 bool EntryExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 

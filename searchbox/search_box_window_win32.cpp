@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <cstdio>
 
 #include "online/feed_decoding.h"
 #include "online/feed_markers.h"
@@ -19,6 +18,7 @@
 #include "win32/label_button_win32.h"
 #include "win32/popup_menu_win32.h"
 #include "win32/startup_trace_win32.h"
+#include "win32/whole_file.h"
 #include "win32/window_class_win32.h"
 
 namespace {
@@ -47,13 +47,6 @@ HMENU BuildMenu(const std::vector<SearchMenuItem>& items) {
         }
     }
     return menu;
-}
-
-void WriteWholeFile(const std::string& path, std::string_view bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return;
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    if (std::fclose(f) != 0 || !ok) std::remove(path.c_str());
 }
 
 void Place(HWND hwnd, const LayoutRect& r) { MoveTo(hwnd, r.left, r.top, r.width, r.height); }
