@@ -13,6 +13,8 @@ inline constexpr int kStatusAfterToolMs = 3000;
 
 // "已成功转换 N 个汉字为拼音", or "无汉字可转为拼音" for 0.
 GbkText ConvertStatusText(std::size_t count);
+// The convert command when the text is too large for the memory left; the input stays as it is.
+inline constexpr char kOutOfMemoryText[] = "内存不足，无法转换这么多文字。输入框里的文字没有改动。";
 
 // A whole number from lo to hi inclusive.
 using RandomInt = std::function<int(int lo, int hi)>;

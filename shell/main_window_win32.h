@@ -43,6 +43,8 @@ struct MainWindowOptions {
     std::optional<std::string> miniInfoAddress;
     std::optional<std::string> searchMenuFeedAddress;
     std::function<void(const std::string& address)> shellOpen;  // the search window's ShellExecuteA
+    // The convert command's conversion; empty is ConvertHanziText. Tests make it run out of memory.
+    std::function<GbkText(std::string_view hanzi, PinyinMode mode, bool mixed)> convert;
 };
 
 enum MainTimer : UINT_PTR {

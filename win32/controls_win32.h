@@ -28,9 +28,10 @@ inline void SetCaption(HWND hwnd, const char* text) {
     SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
-// An edit box's whole text in one message; the box shows it from the top.
-inline void SetText(HWND edit, const GbkText& text) {
-    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+// An edit box's whole text in one message; the box shows it from the top. False when the box
+// could not take it (out of memory).
+inline bool SetText(HWND edit, const GbkText& text) {
+    return SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())) != FALSE;
 }
 inline void ClearText(HWND edit) { SetText(edit, GbkText()); }
 

@@ -1,10 +1,12 @@
 // The main window's start-up, convert command, frame, tray icon, menus and exit.
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 
 #include "pinyin/conversion.h"
 #include "shell/main_menus_win32.h"
+#include "shell/main_window_values.h"
 #include "shell/settings.h"
 #include "tests/support/main_window_harness_win32.h"
 #include "text/hanzi.h"
@@ -250,6 +252,42 @@ TEST(ConvertCommand, WithNoModeSelectedLeavesTheOutputEmptyButStillCounts) {
     EXPECT_EQ(h.Text(Ctl::转成的拼音), "");
     EXPECT_EQ(h.Text(Ctl::显示成功), "已成功转换 2 个汉字为拼音");
     EXPECT_EQ(h.Text(Ctl::去除非汉字后的文本), "中文");
+}
+
+TEST(ConvertCommand, OutOfMemoryLeavesTheInputAndSaysSo) {
+    bool fail = true;
+    MainWindowHarness h([&fail](MainWindowOptions& o) {
+        o.convert = [&fail](std::string_view hanzi, PinyinMode mode, bool mixed) -> GbkText {
+            if (fail) throw std::bad_alloc();
+            return ConvertHanziText(hanzi, mode, mixed);
+        };
+    });
+    fail = false;  // the start-up's own conversion
+    ASSERT_TRUE(h.Start());
+    ASSERT_TRUE(h.StatusVisible());
+    const GbkText input = "中文abc\r\n行";
+    h.SelectMode(PinyinMode::WithTones);
+    h.SetChecked(Ctl::混排, true);
+    h.SetText(Ctl::输入的汉字, input);
+    h.SetText(Ctl::转成的拼音, "old");
+    h.messages.clear();
+    fail = true;
+    h.ClickConvert();
+    ASSERT_EQ(h.messages.size(), 1u);
+    EXPECT_EQ(h.messages[0].first, kOutOfMemoryText);
+    EXPECT_EQ(h.Text(Ctl::输入的汉字), input);
+    EXPECT_EQ(h.Text(Ctl::转成的拼音), "");
+    EXPECT_EQ(h.Text(Ctl::去除非汉字后的文本), "");
+    EXPECT_FALSE(h.StatusVisible());
+    EXPECT_EQ(h.Text(Ctl::转拼音), "转为拼音");
+    EXPECT_TRUE(IsWindowEnabled(h.Get(Ctl::转拼音)));
+
+    // The next click, with the memory back, converts as ever.
+    fail = false;
+    h.ClickConvert();
+    EXPECT_EQ(h.Text(Ctl::转成的拼音), ConvertHanziText("中文行", PinyinMode::WithTones, true));
+    EXPECT_EQ(h.Text(Ctl::显示成功), "已成功转换 3 个汉字为拼音");
+    EXPECT_EQ(h.messages.size(), 1u);
 }
 
 TEST(MainWindowBoxes, TakeAPasteBeyondTheEditBoxDefaultLimit) {
