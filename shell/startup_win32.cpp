@@ -12,10 +12,6 @@ namespace {
 
 void Place(HWND hwnd, const PixelRect& r) { MoveTo(hwnd, r.left, r.top, r.width, r.height); }
 
-bool SameFont(const BoxFontSettings& a, const BoxFontSettings& b) {
-    return a.face == b.face && a.points == b.points && a.color == b.color;
-}
-
 }  // namespace
 
 void MainWindow::StartUp() {
@@ -96,8 +92,8 @@ void MainWindow::LayOutFrameControls() {
 void MainWindow::ApplySettings(const Settings& settings) {
     // The boxes got their design fonts at creation; a file that names the same ones (as the
     // first run's file does) makes no second font.
-    if (!SameFont(settings.input, inputFont_)) ApplyBoxFont(Box::Input, settings.input);
-    if (!SameFont(settings.output, outputFont_)) ApplyBoxFont(Box::Output, settings.output);
+    if (settings.input != inputFont_) ApplyBoxFont(Box::Input, settings.input);
+    if (settings.output != outputFont_) ApplyBoxFont(Box::Output, settings.output);
     if (settings.mode) SelectMode(*settings.mode);
     SetChecked(Control(Ctl::混排), settings.mixed);
 }

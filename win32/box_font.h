@@ -7,4 +7,6 @@ struct BoxFontSettings {
     GbkText face;
     int points = 0;
     int color = 0;  // 0x00BBGGRR
+
+    bool operator==(const BoxFontSettings&) const = default;
 };
